@@ -1,0 +1,56 @@
+#pragma once
+// The core's localisable texts: Persian month and day names and messages.
+// Names are UTF-8; the yeh is U+064A and Sunday, Tuesday and Thursday keep
+// their zero-width non-joiner (U+200C).
+
+#include <array>
+#include <string_view>
+
+namespace zar {
+
+inline constexpr std::array<std::string_view, 12> SZarLongMonthNames{
+    "\u0641\u0631\u0648\u0631\u062F\u064A\u0646",        // Farvardin
+    "\u0627\u0631\u062F\u064A\u0628\u0647\u0634\u062A",  // Ordibehesht
+    "\u062E\u0631\u062F\u0627\u062F",                    // Khordad
+    "\u062A\u064A\u0631",                                // Tir
+    "\u0627\u0645\u0631\u062F\u0627\u062F",              // Amordad
+    "\u0634\u0647\u0631\u064A\u0648\u0631",              // Shahrivar
+    "\u0645\u0647\u0631",                                // Mehr
+    "\u0622\u0628\u0627\u0646",                          // Aban
+    "\u0622\u0630\u0631",                                // Azar
+    "\u062F\u064A",                                      // Dey
+    "\u0628\u0647\u0645\u0646",                          // Bahman
+    "\u0627\u0633\u0641\u0646\u062F",                    // Esfand
+};
+
+inline constexpr std::array<std::string_view, 12> SZarShortMonthNames{
+    "\u0641\u0631\u0648", "\u0627\u0631\u062F", "\u062E\u0631\u062F", "\u062A\u064A\u0631",
+    "\u0627\u0645\u0631", "\u0634\u0647\u0631", "\u0645\u0647\u0631", "\u0622\u0628\u0627",
+    "\u0622\u0630\u0631", "\u062F\u064A",       "\u0628\u0647\u0645", "\u0627\u0633\u0641",
+};
+
+// Saturday first.
+inline constexpr std::array<std::string_view, 7> SZarLongDayNames{
+    "\u0634\u0646\u0628\u0647",                                // Saturday
+    "\u064A\u06A9\u200C\u0634\u0646\u0628\u0647",              // Sunday
+    "\u062F\u0648\u0634\u0646\u0628\u0647",                    // Monday
+    "\u0633\u0647\u200C\u0634\u0646\u0628\u0647",              // Tuesday
+    "\u0686\u0647\u0627\u0631\u0634\u0646\u0628\u0647",        // Wednesday
+    "\u067E\u0646\u062C\u200C\u0634\u0646\u0628\u0647",        // Thursday
+    "\u0622\u062F\u064A\u0646\u0647",                          // Friday
+};
+
+inline constexpr std::array<std::string_view, 7> SZarShortDayNames{
+    "\u0634", "\u064A", "\u062F", "\u0633", "\u0686", "\u067E", "\u0622",
+};
+
+// Messages. The first three are the runtime's own texts, repeated by the core.
+inline constexpr std::string_view SDateEncodeError = "Invalid argument to date encode";
+inline constexpr std::string_view SInvalidDateTime = "'%s' is not a valid date and time";
+inline constexpr std::string_view SInvalidDate = "Invalid date '%s'";
+inline constexpr std::string_view SZarDateTimeMax = "%s exceeds maximum of %s";
+inline constexpr std::string_view SZarDateTimeMin = "%s is less than minimum of %s";
+inline constexpr std::string_view SZarInvalidDayNumber = "Invalid day number %d";
+inline constexpr std::string_view SZarMissingDateTimePart = "?";
+
+}  // namespace zar

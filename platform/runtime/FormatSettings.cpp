@@ -1,0 +1,7 @@
+#include "FormatSettings.h"
+
+namespace zar {
+
+TFormatSettings FormatSettings;
+
+}  // namespace zar

@@ -1,0 +1,43 @@
+#pragma once
+// Process-wide format settings read by both calendars' formatters and parsers.
+// They are set once at start-up (the demonstration sets ShortDateFormat) and
+// read on every call; there are no locks.
+
+#include <array>
+#include <string>
+
+#include "DateTimeBase.h"
+
+namespace zar {
+
+struct TFormatSettings {
+  std::string ShortDateFormat = "yyyy/mm/dd";
+  std::string LongDateFormat = "dddd d mmmm yyyy";
+  std::string ShortTimeFormat = "hh:nn";
+  std::string LongTimeFormat = "hh:nn:ss";
+  char DateSeparator = '/';   // '\0' writes nothing for "/"
+  char TimeSeparator = ':';   // '\0' writes nothing for ":"
+  char DecimalSeparator = '.';
+  std::string TimeAMString = "AM";
+  std::string TimePMString = "PM";
+  Word TwoDigitYearCenturyWindow = 50;
+  // Gregorian names; index 0 is January and Sunday respectively.
+  std::array<std::string, 12> ShortMonthNames{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                              "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+  std::array<std::string, 12> LongMonthNames{"January", "February", "March",     "April",
+                                             "May",     "June",     "July",      "August",
+                                             "September", "October", "November", "December"};
+  std::array<std::string, 7> ShortDayNames{"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+  std::array<std::string, 7> LongDayNames{"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                          "Thursday", "Friday", "Saturday"};
+  // Locale traits the date scanner honours. The platform has no East Asian
+  // locale support, so these stay off and empty unless a caller sets them.
+  bool FarEastLocale = false;
+  bool KoreanLocale = false;
+  std::array<std::string, 7> EraNames{};
+  std::array<Integer, 7> EraYearOffsets{};
+};
+
+extern TFormatSettings FormatSettings;
+
+}  // namespace zar
