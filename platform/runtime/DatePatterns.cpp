@@ -132,14 +132,19 @@ void TPatternWriter::AppendChar(char c) noexcept {
 }
 
 void TPatternWriter::AppendNumber(unsigned value, std::size_t minDigits) noexcept {
-  char digits[12];
-  std::size_t n = 0;
-  do {
-    digits[sizeof digits - ++n] = static_cast<char>('0' + value % 10);
-    value /= 10;
-  } while (value != 0);
-  while (n < minDigits && n < sizeof digits) digits[sizeof digits - ++n] = '0';
-  Append({digits + sizeof digits - n, n});
+  char spill[16];  // ten digits of an unsigned and then some
+  std::size_t n = 1;
+  for (unsigned rest = value / 10; rest != 0; rest /= 10) ++n;
+  n = std::min(std::max(n, minDigits), sizeof spill);
+  // Digits go straight into the buffer; only a number at the limit takes
+  // the detour through Append, which cuts it.
+  const bool fits = !FFull && n <= OutputCapacity - FLength;
+  char* const out = fits ? FBuffer + FLength : spill;
+  for (std::size_t k = n; k-- > 0; value /= 10) out[k] = static_cast<char>('0' + value % 10);
+  if (fits)
+    FLength += n;
+  else
+    Append({spill, n});
 }
 
 void TPatternWriter::WriteYear(TInterpretation& st, std::size_t count) noexcept {
@@ -249,7 +254,9 @@ std::size_t TPatternWriter::WriteQuoted(std::string_view pattern, std::size_t fr
 void TPatternWriter::Interpret(std::string_view pattern) noexcept {
   if (FLevel >= MaxNesting) return;
   ++FLevel;
-  pattern = pattern.substr(0, pattern.find('\0'));
+  // Short patterns: a plain loop beats a call to memchr here.
+  pattern = pattern.substr(0, static_cast<std::size_t>(
+                                  std::find(pattern.begin(), pattern.end(), '\0') - pattern.begin()));
   TInterpretation st;
   std::size_t i = 0;
   while (i < pattern.size()) {
