@@ -84,6 +84,8 @@ class TPatternWriter {
   void WriteDay(TInterpretation& st, std::size_t count) noexcept;
   void WriteDayName(TInterpretation& st, bool longName) noexcept;
   void WriteHour(TInterpretation& st, std::size_t count, std::string_view rest) noexcept;
+  // part is a field of st, read after the time has been decoded into it.
+  void WriteTimePart(TInterpretation& st, const Word& part, std::size_t digits) noexcept;
   void WriteDateAndTime(TInterpretation& st) noexcept;
   // The a-forms at the start of text; returns how many bytes they took.
   std::size_t WriteAForm(TInterpretation& st, std::string_view text) noexcept;
@@ -200,6 +202,12 @@ void TPatternWriter::WriteHour(TInterpretation& st, std::size_t count,
   AppendNumber(hour, std::min<std::size_t>(count, 2));
 }
 
+void TPatternWriter::WriteTimePart(TInterpretation& st, const Word& part,
+                                   std::size_t digits) noexcept {
+  NeedTime(st);
+  AppendNumber(part, digits);
+}
+
 void TPatternWriter::WriteDateAndTime(TInterpretation& st) noexcept {
   // Inside a standard format c writes nothing, not even its blank.
   if (FLevel >= MaxNesting) return;
@@ -292,16 +300,13 @@ void TPatternWriter::Interpret(std::string_view pattern) noexcept {
         WriteHour(st, count, pattern.substr(i));
         break;
       case 'N':
-        NeedTime(st);
-        AppendNumber(st.Minute, std::min<std::size_t>(count, 2));
+        WriteTimePart(st, st.Minute, std::min<std::size_t>(count, 2));
         break;
       case 'S':
-        NeedTime(st);
-        AppendNumber(st.Second, std::min<std::size_t>(count, 2));
+        WriteTimePart(st, st.Second, std::min<std::size_t>(count, 2));
         break;
       case 'Z':
-        NeedTime(st);
-        AppendNumber(st.MilliSecond, std::min<std::size_t>(count, 3));
+        WriteTimePart(st, st.MilliSecond, std::min<std::size_t>(count, 3));
         break;
       case 'T':
         Interpret(count == 1 ? FormatSettings.ShortTimeFormat : FormatSettings.LongTimeFormat);

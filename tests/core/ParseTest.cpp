@@ -8,6 +8,7 @@
 #include "ZarDateUtils.h"
 
 using namespace zar;
+using zar::testing::ExpectConvertError;
 using zar::testing::FormatSettingsTest;
 
 namespace {
@@ -53,12 +54,7 @@ TEST_F(SolarParse, RejectedDatesRaiseWithTheText) {
     TDateTime value = 123;
     EXPECT_FALSE(ZarTryStrToDate(text, value));
     EXPECT_EQ(value, 123);  // untouched on failure
-    try {
-      ZarStrToDate(text);
-      ADD_FAILURE() << "no exception";
-    } catch (const EConvertError& e) {
-      EXPECT_EQ(e.Message(), "Invalid date '" + std::string(text) + "'");
-    }
+    ExpectConvertError(ZarStrToDate, text, "Invalid date '" + std::string(text) + "'");
   }
 }
 
@@ -170,12 +166,8 @@ TEST_F(SolarParse, RejectedDatesAndTimesRaiseWithTheText) {
     TDateTime value = 123;
     EXPECT_FALSE(ZarTryStrToDateTime(text, value));
     EXPECT_EQ(value, 123);
-    try {
-      ZarStrToDateTime(text);
-      ADD_FAILURE() << "no exception";
-    } catch (const EConvertError& e) {
-      EXPECT_EQ(e.Message(), "'" + std::string(text) + "' is not a valid date and time");
-    }
+    ExpectConvertError(ZarStrToDateTime, text,
+                       "'" + std::string(text) + "' is not a valid date and time");
   }
 }
 
@@ -235,25 +227,17 @@ TEST_F(SolarParse, ArbitraryBytesAreRejectedCleanly) {
     const bool raw = round % 4 == 0;
     for (int n = length(random); n > 0; --n)
       text += raw ? static_cast<char>(anyByte(random)) : alphabet[pick(random)];
-    TDateTime value = 0;
-    const bool isDate = ZarTryStrToDate(text, value);
-    const bool isDateTime = ZarTryStrToDateTime(text, value);
-    if (isDate) {
-      EXPECT_TRUE(isDateTime) << text;  // every date is a date and time
+    TDateTime date = 0, dateTime = 0, value = 0;
+    if (ZarTryStrToDate(text, date)) {
+      EXPECT_EQ(ZarStrToDate(text), date);
+      EXPECT_TRUE(ZarTryStrToDateTime(text, value)) << text;  // every date is a date and time
+    } else {
+      ExpectConvertError(ZarStrToDate, text, Format("Invalid date '%s'", text));
     }
-    try {
-      ZarStrToDate(text);
-      EXPECT_TRUE(isDate);
-    } catch (const EConvertError& e) {
-      EXPECT_FALSE(isDate);
-      EXPECT_EQ(e.Message(), Format("Invalid date '%s'", text));
-    }
-    try {
-      ZarStrToDateTime(text);
-      EXPECT_TRUE(isDateTime);
-    } catch (const EConvertError& e) {
-      EXPECT_FALSE(isDateTime);
-    }
+    if (ZarTryStrToDateTime(text, dateTime))
+      EXPECT_EQ(ZarStrToDateTime(text), dateTime);
+    else
+      ExpectConvertError(ZarStrToDateTime, text, Format("'%s' is not a valid date and time", text));
     Integer pos = static_cast<Integer>(round % (text.size() + 2));
     ZarScanDate(text, pos, value);
     EXPECT_GE(pos, 0);

@@ -1,11 +1,15 @@
 #pragma once
 // Shared by the formatting and parsing tests: a fixture that restores the
-// process-wide format settings, and a UTF-8 validity check.
+// process-wide format settings, a check of the raising parsers' error and
+// a UTF-8 validity check.
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <string_view>
 
+#include "DateTimeBase.h"
+#include "Exceptions.h"
 #include "FormatSettings.h"
 
 namespace zar::testing {
@@ -17,6 +21,17 @@ class FormatSettingsTest : public ::testing::Test {
  private:
   TFormatSettings FSaved = FormatSettings;
 };
+
+// The raising parser rejects text with EConvertError and exactly message.
+inline void ExpectConvertError(TDateTime (*parse)(std::string_view), std::string_view text,
+                               const std::string& message) {
+  try {
+    parse(text);
+    ADD_FAILURE() << "no EConvertError for '" << text << "'";
+  } catch (const EConvertError& e) {
+    EXPECT_EQ(e.Message(), message);
+  }
+}
 
 // Strict UTF-8: no stray continuation bytes, no truncated sequence.
 inline bool IsValidUtf8(std::string_view s) {
