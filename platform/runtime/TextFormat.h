@@ -29,7 +29,8 @@ class TFormatArg {
   TFormatArg(const std::string& text) noexcept : TFormatArg(std::string_view(text)) {}
   TFormatArg(const char* text) noexcept
       : TFormatArg(text ? std::string_view(text) : std::string_view()) {}
-  TFormatArg(char c) = delete;  // ambiguous: a character or its code?
+  // A character is text of one character (a separator, say), not its code.
+  TFormatArg(const char& c) noexcept : FKind(Kind::Text), FText(&c, 1) {}
   template <typename T, std::enable_if_t<std::is_integral_v<T> && !std::is_same_v<T, char> &&
                                              !std::is_same_v<T, bool>,
                                          int> = 0>

@@ -24,6 +24,8 @@ TEST(TextFormat, Directives) {
   EXPECT_EQ(Format("%d", std::numeric_limits<std::int64_t>::min()), "-9223372036854775808");
   EXPECT_EQ(Format("%d", std::numeric_limits<std::uint32_t>::max()), "4294967295");
   EXPECT_EQ(Format("no directives"), "no directives");
+  const char separator = '/';
+  EXPECT_EQ(Format("%s%d%s", separator, 7, '-'), "/7-");
   EXPECT_EQ(Format(std::string_view("a\0%s", 4), "b"), std::string("a\0b", 3));
 }
 
