@@ -1,0 +1,74 @@
+#pragma once
+// The demonstration's main window: a title area, the page area of thirteen
+// pages in five sections, and a bar with Home, Back and Next. It owns the
+// section and page navigation, the titles and descriptions, and the page
+// enter and exit handling.
+
+#include <QWidget>
+#include <QString>
+#include <functional>
+#include <map>
+
+class QAction;
+class QLabel;
+class QPushButton;
+
+namespace zar::demo {
+
+class TDemoPageControl;
+class THomePage;
+class TLinkLabel;
+
+class TForm1 : public QWidget {
+  Q_OBJECT
+ public:
+  // DataDirectory holds the data files; the program passes the directory of
+  // its executable.
+  explicit TForm1(const QString& DataDirectory, QWidget* parent = nullptr);
+  ~TForm1() override;
+
+  TDemoPageControl* PageControl() const { return cxPageControl1; }
+  // Makes the page of this Tag the active one, as a click of its tab would.
+  void ActivatePage(int Tag);
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void BuildTitleArea();
+  void BuildPages();
+  void BuildBottomBar();
+
+  void FormShow();
+  void cxPageControl1Change();
+  void Label67Click(int Section);
+  void acHomeExecute();
+  void acPriorExecute();
+  void acNextExecute();
+  void acPriorUpdate(QAction* Action);
+  void UpdateNavigation();
+
+  // Page enter and exit follow the input focus moving in and out of a page.
+  void FocusChanged(QWidget* Now);
+  int PageOf(QWidget* Widget) const;
+  void EnterPage(int Index);
+  void ExitPage(int Index);
+
+  QString FDataDirectory;
+  bool FShown = false;
+  int FFocusPage = -1;
+  std::map<int, std::function<void()>> FPageEnter;  // by Tag
+  std::map<int, std::function<void()>> FPageExit;   // by Tag
+
+  QLabel* LabelMainTitle = nullptr;
+  QLabel* LabelSubTitle = nullptr;
+  QLabel* LabelDesc1 = nullptr;
+  TDemoPageControl* cxPageControl1 = nullptr;
+  THomePage* FHomePage = nullptr;
+  TLinkLabel* Label1 = nullptr;
+  QAction* acHome = nullptr;
+  QAction* acPrior = nullptr;
+  QAction* acNext = nullptr;
+};
+
+}  // namespace zar::demo
