@@ -125,7 +125,8 @@ void TCoreTextPage::SpeedButton4Click() {
 }
 
 void TCoreTextPage::SpeedButton5Click() {
-  ShowResult(Result3, ZarFormatDateTime(ComboBox2->currentText().toStdString(), InputFloat(Edit11)));
+  const std::string pattern = ComboBox2->currentText().toStdString();
+  ShowResult(Result3, ZarFormatDateTime(pattern, InputFloat(Edit11)));
 }
 
 void TCoreTextPage::SpeedButton6Click() {

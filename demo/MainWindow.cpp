@@ -200,7 +200,9 @@ void TForm1::FormShow() {
   cxPageControl1Change();
 }
 
-void TForm1::ActivatePage(int Tag) { cxPageControl1->setCurrentIndex(cxPageControl1->IndexOfTag(Tag)); }
+void TForm1::ActivatePage(int Tag) {
+  cxPageControl1->setCurrentIndex(cxPageControl1->IndexOfTag(Tag));
+}
 
 void TForm1::cxPageControl1Change() {
   const int t = cxPageControl1->ActivePageTag();

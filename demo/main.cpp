@@ -7,9 +7,9 @@
 // The data files are kept in the directory of the executable.
 
 #include <QApplication>
-#include <cstring>
 #include <iostream>
 #include <optional>
+#include <string_view>
 
 #include "DemoApplication.h"
 #include "MainWindow.h"
@@ -19,23 +19,29 @@ namespace {
 
 // The directory after --screenshot (or in --screenshot=DIR), if given.
 std::optional<QString> ScreenshotDirectory(int argc, char** argv) {
-  constexpr const char* Option = "--screenshot";
+  constexpr std::string_view Option = "--screenshot";
   for (int i = 1; i < argc; ++i) {
-    if (std::strcmp(argv[i], Option) == 0 && i + 1 < argc) return QString::fromLocal8Bit(argv[i + 1]);
-    if (std::strncmp(argv[i], Option, std::strlen(Option)) == 0 && argv[i][std::strlen(Option)] == '=')
-      return QString::fromLocal8Bit(argv[i] + std::strlen(Option) + 1);
+    const std::string_view arg = argv[i];
+    if (arg == Option && i + 1 < argc) return QString::fromLocal8Bit(argv[i + 1]);
+    if (arg.size() > Option.size() && arg.substr(0, Option.size()) == Option &&
+        arg[Option.size()] == '=')
+      return QString::fromLocal8Bit(arg.substr(Option.size() + 1));
   }
   return std::nullopt;
 }
 
-bool HasDisplay() { return qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY"); }
+bool HasDisplay() {
+  return qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
   const std::optional<QString> screenshots = ScreenshotDirectory(argc, argv);
   // The platform plugin is chosen when the application object is created.
-  if (screenshots || !HasDisplay()) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // Without a display, one the user named explicitly is kept.
+  if (screenshots || (!HasDisplay() && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM")))
+    qputenv("QT_QPA_PLATFORM", "offscreen");
 
   zar::demo::TDemoApplication app(argc, argv);
   app.setApplicationName("zardemo");
@@ -45,7 +51,8 @@ int main(int argc, char** argv) {
   zar::demo::TForm1 form(QCoreApplication::applicationDirPath());
   form.show();
   if (screenshots) return zar::demo::SaveScreenshots(form, *screenshots) ? 0 : 1;
-  if (!HasDisplay())
-    std::cerr << "zardemo: no display; use --screenshot DIR to render the pages to PNG files\n";
+  if (QGuiApplication::platformName() == "offscreen")
+    std::cerr << "zardemo: no display, nothing is shown; use --screenshot DIR to render the "
+                 "pages to PNG files\n";
   return app.exec();
 }

@@ -145,7 +145,8 @@ TEST_F(CorePagesTest, PatternTypedOrChosenFormatsTheValue) {
 
 TEST_F(CorePagesTest, TodayAndNowAreTheSolarDateOfTheClock) {
   FForm->ActivatePage(12);
-  const QString today = QDate::currentDate().toString("yyyy/MM/dd", QCalendar(QCalendar::System::Jalali));
+  const QString today =
+      QDate::currentDate().toString("yyyy/MM/dd", QCalendar(QCalendar::System::Jalali));
   Click(Button(FText, "ZarDateToStr(SysUtils.Date);"));
   Click(Button(FText, "ZarDateTimeToStr(SysUtils.Now);"));
   EXPECT_EQ(Edit("Edit18")->text(), today);
