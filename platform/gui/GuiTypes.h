@@ -1,0 +1,130 @@
+#pragma once
+// Value types of the control layer: rectangles with exclusive right and
+// bottom edges, shift states, mouse buttons, Windows virtual-key codes, the
+// small enumerations the controls publish, and the event signatures.
+
+#include <QObject>
+#include <QPoint>
+#include <QRect>
+#include <functional>
+
+#include "DateTimeBase.h"
+#include "ZarSet.h"
+
+class QWidget;
+
+namespace zar {
+
+using TObject = QObject;
+
+// Receives the host's cancel-mode notification: the user pressed the mouse
+// on another control (sender) while this one had the focus. Controls that
+// track a gesture or hold an in-place editor end it here. TApplication
+// delivers it to the focused widget when that widget derives from this.
+class TCancelModeReceiver {
+ public:
+  virtual void CancelMode(QWidget* Sender) = 0;
+
+ protected:
+  ~TCancelModeReceiver() = default;
+};
+
+// A rectangle whose Right and Bottom lie just outside it: it covers the
+// pixels Left..Right-1 and Top..Bottom-1.
+struct TRect {
+  int Left = 0;
+  int Top = 0;
+  int Right = 0;
+  int Bottom = 0;
+
+  constexpr int Width() const noexcept { return Right - Left; }
+  constexpr int Height() const noexcept { return Bottom - Top; }
+  constexpr bool IsEmpty() const noexcept { return Right <= Left || Bottom <= Top; }
+  // Left and top edges inside, right and bottom edges outside.
+  constexpr bool Contains(int x, int y) const noexcept {
+    return x >= Left && x < Right && y >= Top && y < Bottom;
+  }
+  constexpr bool Contains(QPoint p) const noexcept { return Contains(p.x(), p.y()); }
+  constexpr void Offset(int dx, int dy) noexcept {
+    Left += dx;
+    Right += dx;
+    Top += dy;
+    Bottom += dy;
+  }
+  // Grows the rectangle by dx on the left and right and dy on the top and
+  // bottom; negative values shrink it.
+  constexpr void Inflate(int dx, int dy) noexcept {
+    Left -= dx;
+    Right += dx;
+    Top -= dy;
+    Bottom += dy;
+  }
+  QRect ToQRect() const noexcept { return QRect(Left, Top, Right - Left, Bottom - Top); }
+  static TRect FromQRect(const QRect& r) noexcept {
+    return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+  }
+  friend constexpr bool operator==(const TRect&, const TRect&) noexcept = default;
+};
+
+enum TShiftStateFlag : std::uint8_t { ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble };
+using TShiftState = TSet<TShiftStateFlag>;
+
+enum TMouseButton : std::uint8_t { mbLeft, mbRight, mbMiddle };
+
+enum TAlignment : std::uint8_t { taLeftJustify, taRightJustify, taCenter };
+enum TBorderStyle : std::uint8_t { bsNone, bsSingle };
+enum TTextLayout : std::uint8_t { tlTop, tlCenter, tlBottom };
+
+// Windows virtual-key codes, as KeyDown and KeyUp receive them. Letters and
+// digits of the main keyboard are their upper-case ASCII codes ('A', '0').
+inline constexpr Word VK_BACK = 0x08;
+inline constexpr Word VK_TAB = 0x09;
+inline constexpr Word VK_RETURN = 0x0D;
+inline constexpr Word VK_SHIFT = 0x10;
+inline constexpr Word VK_CONTROL = 0x11;
+inline constexpr Word VK_MENU = 0x12;  // Alt
+inline constexpr Word VK_PAUSE = 0x13;
+inline constexpr Word VK_CAPITAL = 0x14;
+inline constexpr Word VK_ESCAPE = 0x1B;
+inline constexpr Word VK_SPACE = 0x20;
+inline constexpr Word VK_PRIOR = 0x21;  // Page Up
+inline constexpr Word VK_NEXT = 0x22;   // Page Down
+inline constexpr Word VK_END = 0x23;
+inline constexpr Word VK_HOME = 0x24;
+inline constexpr Word VK_LEFT = 0x25;
+inline constexpr Word VK_UP = 0x26;
+inline constexpr Word VK_RIGHT = 0x27;
+inline constexpr Word VK_DOWN = 0x28;
+inline constexpr Word VK_SNAPSHOT = 0x2C;
+inline constexpr Word VK_INSERT = 0x2D;
+inline constexpr Word VK_DELETE = 0x2E;
+inline constexpr Word VK_APPS = 0x5D;  // context-menu key
+inline constexpr Word VK_NUMPAD0 = 0x60;
+inline constexpr Word VK_MULTIPLY = 0x6A;
+inline constexpr Word VK_ADD = 0x6B;
+inline constexpr Word VK_SUBTRACT = 0x6D;
+inline constexpr Word VK_DECIMAL = 0x6E;
+inline constexpr Word VK_DIVIDE = 0x6F;
+inline constexpr Word VK_F1 = 0x70;  // VK_F1 + n - 1 is Fn, up to F24
+inline constexpr Word VK_F4 = 0x73;
+inline constexpr Word VK_NUMLOCK = 0x90;
+inline constexpr Word VK_SCROLL = 0x91;
+inline constexpr Word VK_OEM_PLUS = 0xBB;
+inline constexpr Word VK_OEM_COMMA = 0xBC;
+inline constexpr Word VK_OEM_MINUS = 0xBD;
+inline constexpr Word VK_OEM_PERIOD = 0xBE;
+
+// Event signatures; Sender is the control that raises the event.
+using TNotifyEvent = std::function<void(TObject* Sender)>;
+using TKeyEvent = std::function<void(TObject* Sender, Word& Key, TShiftState Shift)>;
+// Key is a Unicode code point; setting it to 0 discards the character.
+using TKeyPressEvent = std::function<void(TObject* Sender, char32_t& Key)>;
+using TMouseEvent =
+    std::function<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
+using TMouseMoveEvent = std::function<void(TObject* Sender, TShiftState Shift, int X, int Y)>;
+using TMouseWheelEvent = std::function<void(TObject* Sender, TShiftState Shift, int WheelDelta,
+                                            QPoint MousePos, bool& Handled)>;
+using TMouseWheelUpDownEvent =
+    std::function<void(TObject* Sender, TShiftState Shift, QPoint MousePos, bool& Handled)>;
+
+}  // namespace zar

@@ -1,0 +1,56 @@
+#pragma once
+// Shared pieces of the widget tests: the one application object of the
+// binary (offscreen unless a platform is chosen) and a probe control that
+// records what the control base delivers and paints what a test asks.
+
+#include <QImage>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "CustomControl.h"
+#include "ZarApplication.h"
+
+namespace zar::test {
+
+TApplication& App();
+
+// Shows a top-level widget, makes it the active window and waits until it
+// can be painted and take the focus.
+void ShowActive(QWidget& widget);
+
+// What the widget shows now, as an image of its full size.
+QImage Snapshot(QWidget& widget);
+
+class ProbeControl : public TCustomControl {
+ public:
+  explicit ProbeControl(QWidget* parent = nullptr) : TCustomControl(parent) {}
+
+  std::function<void(TCanvas&)> OnPaintProbe;
+  TCreateParams Params;
+  std::vector<std::string> Log;
+
+  using TCustomControl::Canvas;
+
+ protected:
+  void CreateParams(TCreateParams& params) override { params = Params; }
+  void Paint() override {
+    if (OnPaintProbe) OnPaintProbe(Canvas());
+  }
+  void KeyDown(Word& Key, TShiftState Shift) override;
+  void KeyPress(char32_t& Key) override;
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  bool DoMouseWheelDown(TShiftState Shift, QPoint MousePos) override;
+  bool DoMouseWheelUp(TShiftState Shift, QPoint MousePos) override;
+  void Click() override;
+  void DblClick() override;
+  void DoEnter() override;
+  void DoExit() override;
+  void CreateWnd() override;
+  void Resize() override;
+};
+
+std::string ShiftText(TShiftState shift);
+
+}  // namespace zar::test
