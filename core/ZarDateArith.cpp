@@ -17,13 +17,13 @@ constexpr std::int64_t SolarEpochOffset = DateDelta - 226894;
 constexpr std::int64_t DaysPer33Years = 12053;
 constexpr std::int64_t MaxDecodedYear = 0xFFFF;
 
+// Bit r is set when a year with remainder r mod 33 is a leap year:
+// remainders 1, 5, 9, 13, 17, 22, 26 and 30.
+constexpr std::uint64_t LeapRemainders = (1ull << 1) | (1ull << 5) | (1ull << 9) | (1ull << 13) |
+                                         (1ull << 17) | (1ull << 22) | (1ull << 26) | (1ull << 30);
+
 inline bool IsLeap(std::int64_t year) noexcept {
-  switch (static_cast<Word>(year) % 33) {
-    case 1: case 5: case 9: case 13: case 17: case 22: case 26: case 30:
-      return true;
-    default:
-      return false;
-  }
+  return (LeapRemainders >> (static_cast<Word>(year) % 33)) & 1;
 }
 
 // Leap years among 1..n for any non-negative n (not only 16-bit ones).
@@ -31,9 +31,8 @@ inline std::int64_t LeapYearsUpTo(std::int64_t n) noexcept {
   static constexpr std::array<std::uint8_t, 33> LeapsInRemainder = [] {
     std::array<std::uint8_t, 33> table{};
     std::uint8_t count = 0;
-    for (int r = 0; r < 33; ++r) {
-      if (r == 1 || r == 5 || r == 9 || r == 13 || r == 17 || r == 22 || r == 26 || r == 30)
-        ++count;
+    for (unsigned r = 0; r < 33; ++r) {
+      count += (LeapRemainders >> r) & 1;
       table[r] = count;
     }
     return table;
@@ -41,11 +40,28 @@ inline std::int64_t LeapYearsUpTo(std::int64_t n) noexcept {
   return 8 * (n / 33) + LeapsInRemainder[n % 33];
 }
 
-// Days before month m (1..12): six 31-day months, then 30-day months.
-inline Word DaysBeforeMonth(Word month) noexcept {
-  return month <= 7 ? static_cast<Word>((month - 1) * 31)
-                    : static_cast<Word>(186 + (month - 7) * 30);
-}
+// Days before month m (1..12), the same in every year: six 31-day months,
+// then 30-day months. A table, so random months cost no mispredicted branch.
+constexpr std::array<Word, 13> DaysBeforeMonth = [] {
+  std::array<Word, 13> table{};
+  for (std::size_t month = 2; month <= 12; ++month)
+    table[month] = static_cast<Word>(table[month - 1] + ZarMonthDays[0][month - 1]);
+  return table;
+}();
+
+// Month and day of each day of the year (0-based), the same in common and
+// leap years up to Esfand 29; day 366 is Esfand 30. A table lookup keeps
+// decoding free of loops and of branches that random dates mispredict.
+struct MonthAndDay {
+  std::uint8_t month, day;
+};
+constexpr std::array<MonthAndDay, 366> MonthAndDayOfYear = [] {
+  std::array<MonthAndDay, 366> table{};
+  std::size_t index = 0;
+  for (std::uint8_t month = 1; month <= 12; ++month)
+    for (std::uint8_t day = 1; day <= ZarMonthDays[1][month]; ++day) table[index++] = {month, day};
+  return table;
+}();
 
 inline std::int64_t FloorMod7(std::int64_t s) noexcept {
   const std::int64_t r = s % 7;
@@ -66,10 +82,9 @@ Word ZarLeapYearsUpTo(Word Year) noexcept {
 }
 
 bool ZarTryEncodeDate(Word Year, Word Month, Word Day, TDateTime& Date) noexcept {
-  if (Year < 1 || Year > 9999 || Month < 1 || Month > 12 || Day < 1 ||
-      Day > ZarMonthDays[IsLeap(Year)][Month])
-    return false;
-  const std::int32_t dayOfYear = Day + DaysBeforeMonth(Month);
+  if (Year < 1 || Year > 9999 || Month < 1 || Month > 12 || Day < 1) return false;
+  if (Day > ZarMonthDays[IsLeap(Year)][Month]) return false;
+  const std::int32_t dayOfYear = Day + DaysBeforeMonth[Month];
   const std::int32_t serial = (Year - 1) * 365 + ZarLeapYearsUpTo(Year - 1) + dayOfYear -
                               static_cast<std::int32_t>(SolarEpochOffset);
   Date = serial;
@@ -86,32 +101,26 @@ bool ZarDecodeDateFully(TDateTime DateTime, Word& Year, Word& Month, Word& Day,
                         Word& DayOfWeek) noexcept {
   Year = Month = Day = DayOfWeek = 0;
   std::int64_t serial = 0;
-  Integer ms = 0;
-  if (!SplitDateTime(DateTime, serial, ms)) return false;
+  if (!DaySerial(DateTime, serial)) return false;
   const std::int64_t d = serial + SolarEpochOffset;
   if (d <= 0) return false;
 
   // Whole mean years of 12053/33 days before day d; exact in integers.
   const std::int64_t y0 = 33 * d / DaysPer33Years;
-  std::int64_t r = d - 365 * y0 - LeapYearsUpTo(y0);
+  std::int64_t dayOfYear = d - 365 * y0 - LeapYearsUpTo(y0);
   std::int64_t year = y0 + 1;
-  if (r == 0) {
+  if (dayOfYear == 0) {
     year = y0;
-    r = IsLeap(y0) ? 366 : 365;
+    dayOfYear = IsLeap(y0) ? 366 : 365;
   }
   if (year > MaxDecodedYear) return false;  // does not fit the 16-bit Year
 
-  const bool leap = IsLeap(year);
-  Word month = 1;
-  while (r > ZarMonthDays[leap][month]) {
-    r -= ZarMonthDays[leap][month];
-    ++month;
-  }
+  const MonthAndDay md = MonthAndDayOfYear[dayOfYear - 1];
   Year = static_cast<Word>(year);
-  Month = month;
-  Day = static_cast<Word>(r);
+  Month = md.month;
+  Day = md.day;
   DayOfWeek = static_cast<Word>(FloorMod7(serial) + 1);
-  return leap;
+  return IsLeap(year);
 }
 
 void ZarDecodeDate(TDateTime DateTime, Word& Year, Word& Month, Word& Day) noexcept {
@@ -121,8 +130,7 @@ void ZarDecodeDate(TDateTime DateTime, Word& Year, Word& Month, Word& Day) noexc
 
 Word ZarDayOfWeek(TDateTime DateTime) noexcept {
   std::int64_t serial = 0;
-  Integer ms = 0;
-  SplitDateTime(DateTime, serial, ms);
+  DaySerial(DateTime, serial);
   return static_cast<Word>(FloorMod7(serial) + 1);
 }
 

@@ -27,6 +27,9 @@ TDateTime LocalNow() {
 
 TDateTime Now() { return LocalNow(); }
 TDateTime Date() { return std::trunc(LocalNow()); }
-TDateTime Time() { return LocalNow() - std::trunc(LocalNow()); }
+TDateTime Time() {
+  const TDateTime now = LocalNow();  // read the clock once: midnight may pass between reads
+  return now - std::trunc(now);
+}
 
 }  // namespace zar

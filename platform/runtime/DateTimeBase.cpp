@@ -6,11 +6,6 @@
 
 namespace zar {
 
-namespace {
-// Beyond this many days the millisecond count no longer fits an int64 safely.
-constexpr double MaxSplitDays = 1.0e11;
-}  // namespace
-
 bool SplitDateTime(TDateTime value, std::int64_t& day, Integer& msOfDay) noexcept {
   if (!std::isfinite(value) || std::fabs(value) >= MaxSplitDays) {
     day = 0;

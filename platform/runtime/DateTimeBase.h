@@ -28,6 +28,23 @@ inline constexpr Integer DateDelta = 693594;
 // double to an integer.
 bool SplitDateTime(TDateTime value, std::int64_t& day, Integer& msOfDay) noexcept;
 
+// The largest magnitude SplitDateTime accepts, in days.
+inline constexpr double MaxSplitDays = 1.0e11;
+
+// The day serial of a value, as SplitDateTime gives it. Whole days, the
+// common case in date arithmetic, skip the millisecond rounding.
+inline bool DaySerial(TDateTime value, std::int64_t& day) noexcept {
+  if (value > -MaxSplitDays && value < MaxSplitDays) {  // false for NaN
+    const auto whole = static_cast<std::int64_t>(value);
+    if (static_cast<double>(whole) == value) {
+      day = whole;
+      return true;
+    }
+  }
+  Integer msOfDay = 0;
+  return SplitDateTime(value, day, msOfDay);
+}
+
 // Time of day from its parts; fails when a part is at or above its bound
 // (24 hours, 60 minutes, 60 seconds, 1000 milliseconds).
 bool TryEncodeTime(Word hour, Word min, Word sec, Word msec, TDateTime& time) noexcept;

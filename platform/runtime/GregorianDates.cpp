@@ -51,11 +51,6 @@ std::int64_t IsoWeekOneStart(std::int64_t year) noexcept {
   return jan4 - FloorMod7(jan4 + 5);
 }
 
-bool SerialOf(TDateTime value, std::int64_t& serial) noexcept {
-  Integer ms = 0;
-  return SplitDateTime(value, serial, ms);
-}
-
 }  // namespace
 
 bool IsLeapYear(Word Year) noexcept {
@@ -81,7 +76,7 @@ bool DecodeDateFully(TDateTime DateTime, Word& Year, Word& Month, Word& Day,
                      Word& DOW) noexcept {
   Year = Month = Day = DOW = 0;
   std::int64_t serial = 0;
-  if (!SerialOf(DateTime, serial) || serial < FirstSerial || serial > LastSerial) return false;
+  if (!DaySerial(DateTime, serial) || serial < FirstSerial || serial > LastSerial) return false;
   std::int64_t y = 0;
   unsigned m = 0, d = 0;
   CivilFromDays(serial + UnixDayOfSerialZero, y, m, d);
@@ -123,13 +118,13 @@ TDateTime EncodeDateTime(Word Year, Word Month, Word Day, Word Hour, Word Minute
 
 Word DayOfWeek(TDateTime DateTime) noexcept {
   std::int64_t serial = 0;
-  SerialOf(DateTime, serial);
+  DaySerial(DateTime, serial);
   return static_cast<Word>(FloorMod7(serial - 1) + 1);
 }
 
 Word DayOfTheWeek(TDateTime DateTime) noexcept {
   std::int64_t serial = 0;
-  SerialOf(DateTime, serial);
+  DaySerial(DateTime, serial);
   return static_cast<Word>(FloorMod7(serial + 5) + 1);
 }
 
@@ -138,7 +133,7 @@ Word WeekOfTheYear(TDateTime DateTime, Word& Year) noexcept {
   Year = 0;
   std::int64_t serial = 0;
   DecodeDate(DateTime, Year, month, day);
-  if (Year == 0 || !SerialOf(DateTime, serial)) return 0;
+  if (Year == 0 || !DaySerial(DateTime, serial)) return 0;
   std::int64_t isoYear = Year;
   if (serial < IsoWeekOneStart(isoYear))
     --isoYear;
