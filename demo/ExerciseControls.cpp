@@ -6,9 +6,9 @@
 #include <limits>
 
 #include "BidiText.h"
-#include "DemoApplication.h"
 #include "Exceptions.h"
 #include "TextFormat.h"
+#include "ZarApplication.h"
 #include "ZarDateConsts.h"
 
 namespace zar::demo {
@@ -41,7 +41,7 @@ QLineEdit* AddInputEdit(QWidget* Page, const char* Name, const QString& Sample, 
   edit->setObjectName(Name);
   edit->setGeometry(Bounds);
   QObject::connect(edit, &QLineEdit::returnPressed, edit,
-                   [run = std::move(Exercise)] { RunHandler(run); });
+                   [run = std::move(Exercise)] { GuardedCall(run); });
   return edit;
 }
 
@@ -63,7 +63,7 @@ QPushButton* AddExerciseButton(QWidget* Page, const QString& Caption, const QStr
   button->setGeometry(Bounds);
   button->setToolTip(Hint);
   QObject::connect(button, &QPushButton::clicked, button,
-                   [run = std::move(Exercise)] { RunHandler(run); });
+                   [run = std::move(Exercise)] { GuardedCall(run); });
   return button;
 }
 
@@ -71,7 +71,7 @@ void RunOnEnter(QComboBox* Combo, TExercise Exercise) {
   // The typed pattern is used as it is; it is not added to the list.
   Combo->setInsertPolicy(QComboBox::NoInsert);
   QObject::connect(Combo->lineEdit(), &QLineEdit::returnPressed, Combo,
-                   [run = std::move(Exercise)] { RunHandler(run); });
+                   [run = std::move(Exercise)] { GuardedCall(run); });
 }
 
 std::string InputText(const QLineEdit* Edit) { return Edit->text().toStdString(); }

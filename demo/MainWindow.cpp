@@ -14,13 +14,13 @@
 #include "BidiText.h"
 #include "CoreArithmeticPage.h"
 #include "CoreTextPage.h"
-#include "DemoApplication.h"
 #include "DemoFonts.h"
 #include "FormatSettings.h"
 #include "HomePage.h"
 #include "LinkLabel.h"
 #include "PageControl.h"
 #include "PageTexts.h"
+#include "ZarApplication.h"
 
 namespace zar::demo {
 
@@ -85,7 +85,7 @@ TForm1::TForm1(const QString& DataDirectory, QWidget* parent)
   connect(qApp, &QApplication::focusChanged, this,
           [this](QWidget*, QWidget* now) { FocusChanged(now); });
   connect(cxPageControl1, &QStackedWidget::currentChanged, this,
-          [this] { RunHandler([this] { cxPageControl1Change(); }); });
+          [this] { GuardedCall([this] { cxPageControl1Change(); }); });
 }
 
 TForm1::~TForm1() = default;
@@ -150,10 +150,11 @@ void TForm1::BuildBottomBar() {
   acHome = new QAction("آغاز", this);
   acPrior = new QAction("پيش >", this);
   acNext = new QAction("< پس", this);
-  connect(acHome, &QAction::triggered, this, [this] { RunHandler([this] { acHomeExecute(); }); });
-  connect(acPrior, &QAction::triggered, this,
-          [this] { RunHandler([this] { acPriorExecute(); }); });
-  connect(acNext, &QAction::triggered, this, [this] { RunHandler([this] { acNextExecute(); }); });
+  for (const auto& [action, execute] : {std::pair{acHome, &TForm1::acHomeExecute},
+                                        std::pair{acPrior, &TForm1::acPriorExecute},
+                                        std::pair{acNext, &TForm1::acNextExecute}})
+    connect(action, &QAction::triggered, this,
+            [this, execute = execute] { GuardedCall([this, execute] { (this->*execute)(); }); });
 
   // The buttons keep their own captions and take only the enabled state
   // from their actions.
@@ -183,7 +184,7 @@ void TForm1::showEvent(QShowEvent* event) {
   FShown = true;
   if (const QScreen* screen = this->screen())
     move(screen->availableGeometry().center() - rect().center());
-  RunHandler([this] { FormShow(); });
+  GuardedCall([this] { FormShow(); });
 }
 
 void TForm1::FormShow() {
@@ -266,12 +267,12 @@ void TForm1::FocusChanged(QWidget* Now) {
 
 void TForm1::EnterPage(int Index) {
   const auto handler = FPageEnter.find(cxPageControl1->PageTag(Index));
-  if (handler != FPageEnter.end()) RunHandler(handler->second);
+  if (handler != FPageEnter.end()) GuardedCall(handler->second);
 }
 
 void TForm1::ExitPage(int Index) {
   const auto handler = FPageExit.find(cxPageControl1->PageTag(Index));
-  if (handler != FPageExit.end()) RunHandler(handler->second);
+  if (handler != FPageExit.end()) GuardedCall(handler->second);
 }
 
 }  // namespace zar::demo

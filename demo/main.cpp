@@ -6,14 +6,13 @@
 //
 // The data files are kept in the directory of the executable.
 
-#include <QApplication>
 #include <iostream>
 #include <optional>
 #include <string_view>
 
-#include "DemoApplication.h"
 #include "MainWindow.h"
 #include "Screenshots.h"
+#include "ZarApplication.h"
 
 namespace {
 
@@ -43,10 +42,11 @@ int main(int argc, char** argv) {
   if (screenshots || (!HasDisplay() && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM")))
     qputenv("QT_QPA_PLATFORM", "offscreen");
 
-  zar::demo::TDemoApplication app(argc, argv);
+  zar::TApplication app(argc, argv);
   app.setApplicationName("zardemo");
   app.setLayoutDirection(Qt::RightToLeft);
-  zar::demo::SetUnattended(screenshots.has_value());
+  // Screenshots are taken with nobody watching: messages go to stderr.
+  app.SetUnattended(screenshots.has_value());
 
   zar::demo::TForm1 form(QCoreApplication::applicationDirPath());
   form.show();

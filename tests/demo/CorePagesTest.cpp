@@ -6,12 +6,14 @@
 #include <QDate>
 #include <QLineEdit>
 #include <QTest>
+#include <string>
+#include <vector>
 
 #include "CoreArithmeticPage.h"
 #include "CoreTextPage.h"
-#include "DemoApplication.h"
 #include "DemoTestSupport.h"
 #include "Exceptions.h"
+#include "ZarApplication.h"
 
 namespace zar::demo::test {
 namespace {
@@ -154,17 +156,21 @@ TEST_F(CorePagesTest, TodayAndNowAreTheSolarDateOfTheClock) {
 }
 
 TEST_F(CorePagesTest, RefusedInputKeepsTheResultAndReportsTheError) {
-  SetUnattended(true);
+  std::vector<std::string> messages;
+  TApplication::Instance()->OnException = [&](const std::string& m) { messages.push_back(m); };
   FForm->ActivatePage(12);
   PressEnter(Edit("Edit14"));
   const std::string before = Text("Edit16");
   Type("Edit14", "1380/13/01");
-  testing::internal::CaptureStderr();
   PressEnter(Edit("Edit14"));
-  const std::string message = testing::internal::GetCapturedStderr();
-  EXPECT_NE(message.find("1380/13/01"), std::string::npos) << message;
+  Type("Edit9", "1e");
+  PressEnter(Edit("Edit9"));
+  TApplication::Instance()->OnException = nullptr;
+  ASSERT_EQ(messages.size(), 2u);
+  EXPECT_NE(messages[0].find("1380/13/01"), std::string::npos) << messages[0];
+  EXPECT_NE(messages[1].find("'1e' is not a valid floating point value"), std::string::npos);
   EXPECT_EQ(Text("Edit16"), before);
-  SetUnattended(false);
+  EXPECT_TRUE(Edit("Edit12")->text().isEmpty());
 }
 
 TEST_F(CorePagesTest, NumbersThatAreNotDatePartsAreRefused) {

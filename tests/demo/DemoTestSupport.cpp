@@ -1,9 +1,9 @@
 #include "DemoTestSupport.h"
 
-#include <QApplication>
 #include <QTest>
 
 #include "PageControl.h"
+#include "ZarApplication.h"
 
 namespace zar::demo::test {
 
@@ -13,8 +13,8 @@ void EnsureApplication() {
   static int argc = 1;
   static char name[] = "zar_demo_tests";
   static char* argv[] = {name, nullptr};
-  static QApplication app(argc, argv);
-  QApplication::setLayoutDirection(Qt::RightToLeft);
+  static TApplication app(argc, argv);
+  app.setLayoutDirection(Qt::RightToLeft);
 }
 
 void TShownForm::SetUp() {

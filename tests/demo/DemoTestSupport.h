@@ -11,7 +11,8 @@
 
 namespace zar::demo::test {
 
-// Creates the application on the offscreen platform on first use.
+// Creates the application (with the default exception handler) on the
+// offscreen platform on first use.
 void EnsureApplication();
 
 class TShownForm : public ::testing::Test {
