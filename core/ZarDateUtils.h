@@ -11,6 +11,7 @@
 #include "DateTimeBase.h"
 #include "Exceptions.h"
 #include "FormatSettings.h"
+#include "GregorianDates.h"  // the Gregorian twins, for callers that switch calendars
 #include "ZarDateConsts.h"
 
 namespace zar {

@@ -15,6 +15,14 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
 
+echo "== installed package, used from another project"
+prefix=$(mktemp -d)
+cmake --install build --prefix "$prefix" >/dev/null
+cmake -S tests/package -B build-package -G Ninja -DCMAKE_PREFIX_PATH="$prefix" >/dev/null
+cmake --build build-package
+./build-package/consumer | diff -u tests/package/expected.txt -
+echo "package check passed"
+
 echo "== sanitizer build (core, runtime, dataset layer)"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZARDATE_SANITIZE=ON \
   -DZARDATE_WIDGETS=OFF -DZARDATE_BENCH=OFF
