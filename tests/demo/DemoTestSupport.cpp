@@ -1,24 +1,40 @@
 #include "DemoTestSupport.h"
 
 #include <QTest>
+#include <memory>
 
 #include "PageControl.h"
 #include "ZarApplication.h"
 
 namespace zar::demo::test {
 
-void EnsureApplication() {
-  if (QApplication::instance()) return;
-  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "zar_demo_tests";
-  static char* argv[] = {name, nullptr};
-  static TApplication app(argc, argv);
-  app.setLayoutDirection(Qt::RightToLeft);
-}
+namespace {
+
+std::unique_ptr<TApplication> GApp;
+
+// The application lives from before the first test to after the last one,
+// and is gone before the program's static objects are destroyed.
+class TApplicationEnvironment : public ::testing::Environment {
+ public:
+  void SetUp() override {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "zar_demo_tests";
+    static char* argv[] = {name, nullptr};
+    GApp = std::make_unique<TApplication>(argc, argv);
+    GApp->setLayoutDirection(Qt::RightToLeft);
+    // A message that reaches the default handler must not wait for a person.
+    GApp->SetUnattended(true);
+  }
+  void TearDown() override { GApp.reset(); }
+};
+
+[[maybe_unused]] ::testing::Environment* const GEnvironment =
+    ::testing::AddGlobalTestEnvironment(new TApplicationEnvironment);
+
+}  // namespace
 
 void TShownForm::SetUp() {
-  EnsureApplication();
   ASSERT_TRUE(FDataDir.isValid());
   FForm = std::make_unique<TForm1>(FDataDir.path());
   FForm->show();

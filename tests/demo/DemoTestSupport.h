@@ -1,6 +1,7 @@
 #pragma once
-// The one application object of the test binary and a shown main window
-// whose data files go to a temporary directory.
+// The one application object of the test binary (with the default exception
+// handler, on the offscreen platform unless another is chosen) and a shown
+// main window whose data files go to a temporary directory.
 
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -10,10 +11,6 @@
 #include "MainWindow.h"
 
 namespace zar::demo::test {
-
-// Creates the application (with the default exception handler) on the
-// offscreen platform on first use.
-void EnsureApplication();
 
 class TShownForm : public ::testing::Test {
  protected:
