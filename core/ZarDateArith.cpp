@@ -4,6 +4,7 @@
 #include <string>
 
 #include "GregorianDates.h"
+#include "MonthStepping.h"
 #include "ZarDateUtils.h"
 
 namespace zar {
@@ -135,17 +136,7 @@ Word ZarDayOfWeek(TDateTime DateTime) noexcept {
 }
 
 void ZarIncAMonth(Word& Year, Word& Month, Word& Day, Integer NumberOfMonths) noexcept {
-  const Integer sign = NumberOfMonths >= 0 ? 1 : -1;
-  Year = static_cast<Word>(Year + NumberOfMonths / 12);
-  Integer month = static_cast<Integer>(Month) + NumberOfMonths % 12;
-  if (month < 1 || month > 12) {
-    Year = static_cast<Word>(Year + sign);
-    month -= 12 * sign;
-  }
-  Month = static_cast<Word>(month);
-  // Guards a caller's month outside 1..12, which the contract excludes.
-  if (Month >= 1 && Month <= 12 && Day > ZarMonthDays[IsLeap(Year)][Month])
-    Day = ZarMonthDays[IsLeap(Year)][Month];
+  StepMonths(Year, Month, Day, NumberOfMonths, ZarMonthDays, ZarIsLeapYear);
 }
 
 TDateTime ZarIncMonth(TDateTime DateTime, Integer NumberOfMonths) {
@@ -153,9 +144,7 @@ TDateTime ZarIncMonth(TDateTime DateTime, Integer NumberOfMonths) {
   ZarDecodeDate(DateTime, year, month, day);
   if (month == 0) throw EConvertError(std::string(SDateEncodeError));
   ZarIncAMonth(year, month, day, NumberOfMonths);
-  const TDateTime serial = ZarEncodeDate(year, month, day);
-  const double fraction = std::fabs(DateTime - std::trunc(DateTime));
-  return serial >= 0 ? serial + fraction : serial - fraction;
+  return WithTimeOf(ZarEncodeDate(year, month, day), DateTime);
 }
 
 Word ZarCurrentYear() {

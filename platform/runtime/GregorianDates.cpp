@@ -6,6 +6,7 @@
 #include <string>
 
 #include "GregorianDates.h"
+#include "MonthStepping.h"
 
 namespace zar {
 
@@ -149,16 +150,7 @@ Word WeekOfTheYear(TDateTime DateTime) noexcept {
 }
 
 void IncAMonth(Word& Year, Word& Month, Word& Day, Integer NumberOfMonths) noexcept {
-  const Integer sign = NumberOfMonths >= 0 ? 1 : -1;
-  Year = static_cast<Word>(Year + NumberOfMonths / 12);
-  Integer month = static_cast<Integer>(Month) + NumberOfMonths % 12;
-  if (month < 1 || month > 12) {
-    Year = static_cast<Word>(Year + sign);
-    month -= 12 * sign;
-  }
-  Month = static_cast<Word>(month);
-  if (Month >= 1 && Month <= 12 && Day > MonthDays[IsLeapYear(Year)][Month])
-    Day = MonthDays[IsLeapYear(Year)][Month];
+  StepMonths(Year, Month, Day, NumberOfMonths, MonthDays, IsLeapYear);
 }
 
 TDateTime IncMonth(TDateTime DateTime, Integer NumberOfMonths) {
@@ -166,9 +158,7 @@ TDateTime IncMonth(TDateTime DateTime, Integer NumberOfMonths) {
   DecodeDate(DateTime, year, month, day);
   if (month == 0) throw EConvertError("Invalid argument to date encode");
   IncAMonth(year, month, day, NumberOfMonths);
-  const TDateTime serial = EncodeDate(year, month, day);
-  const double fraction = std::fabs(DateTime - std::trunc(DateTime));
-  return serial >= 0 ? serial + fraction : serial - fraction;
+  return WithTimeOf(EncodeDate(year, month, day), DateTime);
 }
 
 Word CurrentYear() {
