@@ -88,6 +88,9 @@ class TCustomControl : public QWidget, public TCancelModeReceiver {
 
   // ---- Focus -----------------------------------------------------------------
   bool Focused() const { return hasFocus(); }
+  // The control is the focus widget of its window, whether or not that
+  // window is active (the form's active control).
+  bool IsActiveControl() const { return window()->focusWidget() == this; }
   bool CanFocus() const { return isVisible() && isEnabled(); }
   void SetFocus() { setFocus(Qt::OtherFocusReason); }
 

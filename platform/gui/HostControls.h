@@ -1,0 +1,158 @@
+#pragma once
+// The few ordinary controls that the components build from: a plain panel,
+// a label with a mouse-down event, a speed button with a two-state glyph
+// from a bitmap, an up-down spin for an edit, and a popup menu of tagged
+// items. Everything else (edits, check boxes, combo boxes, page stacks,
+// message boxes) is Qt's own widget.
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QToolButton>
+#include <QWidget>
+#include <string>
+
+#include "GuiColors.h"
+#include "GuiTypes.h"
+
+namespace zar {
+
+enum TAnchorKind : std::uint8_t { akLeft, akTop, akRight, akBottom };
+using TAnchors = TSet<TAnchorKind>;
+
+// Keeps control's distances to the named edges of its parent as they are
+// now when the parent is resized: anchored to left and right it stretches,
+// to the right alone it moves. [akLeft, akTop] leaves it where it is.
+void SetAnchors(QWidget* control, TAnchors anchors);
+
+enum TAlign : std::uint8_t { alNone, alTop };
+
+// A panel without bevels, filled with Color; it keeps mouse presses to
+// itself. With alTop it spans the top of its parent's client area and
+// follows the parent's width.
+class TPanel : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit TPanel(QWidget* parent = nullptr);
+
+  TColor Color() const { return FColor; }
+  void SetColor(TColor value);
+  TAlign Align() const { return FAlign; }
+  void SetAlign(TAlign value);
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+
+ private:
+  TColor FColor = clBtnFace;
+  TAlign FAlign = alNone;
+};
+
+// A label whose text colour is a TColor and whose presses raise
+// OnMouseDown (X and Y in the label's coordinates).
+class TLabel : public QLabel {
+  Q_OBJECT
+
+ public:
+  explicit TLabel(QWidget* parent = nullptr);
+
+  std::string Caption() const { return text().toStdString(); }
+  void SetCaption(const std::string& value) { setText(QString::fromStdString(value)); }
+  TColor FontColor() const { return FFontColor; }
+  void SetFontColor(TColor value);
+
+  TMouseEvent OnMouseDown;
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+
+ private:
+  TColor FFontColor = clWindowText;
+};
+
+// A push button showing a glyph; OnClick fires once per click (no repeat).
+class TSpeedButton : public QToolButton {
+  Q_OBJECT
+
+ public:
+  explicit TSpeedButton(QWidget* parent = nullptr);
+
+  // Loads a bitmap (a Qt resource path such as ":/name.bmp", or a file)
+  // holding numGlyphs glyphs side by side: the first for the enabled
+  // button, the second for the disabled one. The colour of the bottom-left
+  // pixel is transparent. Raises zar::Exception when the bitmap cannot be
+  // read.
+  void SetGlyph(const QString& bitmapPath, int numGlyphs);
+
+  TNotifyEvent OnClick;
+};
+
+// Up and down arrows that step Position within Min..Max and write it, as
+// plain decimal digits, into the associated edit, placed against the edit's
+// right edge. The Up and Down keys in the edit step it too.
+class TUpDown : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit TUpDown(QWidget* parent = nullptr);
+
+  int Min() const { return FMin; }
+  void SetMin(int value);
+  int Max() const { return FMax; }
+  void SetMax(int value);
+  int Position() const { return FPosition; }
+  void SetPosition(int value);
+  QLineEdit* Associate() const { return FAssociate; }
+  // Also places the up-down against the edit again.
+  void SetAssociate(QLineEdit* edit);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void Step(int delta);
+
+  QToolButton* FUp;
+  QToolButton* FDown;
+  QLineEdit* FAssociate = nullptr;
+  int FMin = 0;
+  int FMax = 100;
+  int FPosition = 0;
+};
+
+class TMenuItem : public QAction {
+  Q_OBJECT
+
+ public:
+  explicit TMenuItem(QObject* owner = nullptr);
+
+  std::string Caption() const { return text().toStdString(); }
+  void SetCaption(const std::string& value) { setText(QString::fromStdString(value)); }
+  int Tag() const { return FTag; }
+  void SetTag(int value) { FTag = value; }
+
+  TNotifyEvent OnClick;  // Sender is the item
+
+ private:
+  int FTag = 0;
+};
+
+// A popup menu of TMenuItem entries.
+class TPopupMenu : public QMenu {
+  Q_OBJECT
+
+ public:
+  explicit TPopupMenu(QWidget* parent = nullptr) : QMenu(parent) {}
+
+  // Adds an item owned by owner (the menu when null).
+  TMenuItem* AddItem(const std::string& caption, int tag, TNotifyEvent onClick, QObject* owner = nullptr);
+  int Count() const;
+  TMenuItem* Item(int index) const;
+  // Shows the menu at a screen point; an item's OnClick runs when it is
+  // chosen.
+  void Popup(int X, int Y) { popup(QPoint(X, Y)); }
+};
+
+}  // namespace zar
