@@ -1,0 +1,108 @@
+#include "ClientDataSet.h"
+
+#include <filesystem>
+
+#include "DBErrors.h"
+
+namespace zar {
+
+namespace {
+
+bool FileExists(const std::string& fileName) {
+  std::error_code error;
+  return std::filesystem::exists(fileName, error);
+}
+
+}  // namespace
+
+TClientDataSet::TClientDataSet(std::string Name) : TDataSet(std::move(Name)) {}
+
+TClientDataSet::~TClientDataSet() {
+  try {
+    Close();
+  } catch (...) {
+    // Destruction cannot report a failed write; the old file is intact.
+  }
+}
+
+void TClientDataSet::CreateDataSet() {
+  CheckInactive();
+  if (DataSetField()) Error("A nested dataset is created by its master");
+  const TFieldDefs defs = EffectiveFieldDefs();
+  if (defs.Empty()) Error("No field definitions to create the dataset from");
+  FPendingPacket = std::make_unique<TDataPacket>(defs);
+  FPendingChanged = false;
+  Open();
+}
+
+TDataPacket TClientDataSet::Data() {
+  CheckActive();
+  if (DataSetField()) Error("A nested dataset has no data packet of its own");
+  CheckBrowseMode();
+  UpdateParams();
+  return *FPacket;
+}
+
+void TClientDataSet::SetData(const TDataPacket& Value) {
+  if (DataSetField()) Error("A nested dataset has no data packet of its own");
+  auto copy = std::make_unique<TDataPacket>(Value);
+  Close();
+  FPendingPacket = std::move(copy);
+  FPendingChanged = true;
+  Open();
+}
+
+TRecordStore& TClientDataSet::OpenRootStore() {
+  const bool fromFile = !FPendingPacket && !FFileName.empty() && FileExists(FFileName);
+  if (FPendingPacket) {
+    FPacket = std::move(FPendingPacket);
+    SetDataChanged(FPendingChanged);
+  } else if (fromFile) {
+    FPacket = std::make_unique<TDataPacket>(ReadDataPacketFile(FFileName));
+    SetDataChanged(false);
+  } else {
+    const TFieldDefs defs = EffectiveFieldDefs();
+    if (defs.Empty()) Error("Missing data provider or data packet");
+    FPacket = std::make_unique<TDataPacket>(defs);
+    SetDataChanged(false);
+  }
+  try {
+    CheckPersistentFields(FPacket->Rows.Layout());
+  } catch (const EDatabaseError& error) {
+    FPacket.reset();
+    if (fromFile) DatabaseError("Cannot read data packet from " + Quoted(FFileName) + ": " + error.Message());
+    throw;
+  }
+  return FPacket->Rows;
+}
+
+void TClientDataSet::CloseRootStore() noexcept { FPacket.reset(); }
+
+void TClientDataSet::BeforeClose() {
+  if (FFileName.empty() || (!DataChanged() && FileExists(FFileName))) return;
+  UpdateParams();
+  WriteDataPacketFile(*FPacket, FFileName);
+  SetDataChanged(false);
+}
+
+// The packet's parameters follow the dataset's order and primary index.
+void TClientDataSet::UpdateParams() {
+  const TRecordLayout& layout = FPacket->Rows.Layout();
+  auto fieldNumbers = [&](std::string_view names) {
+    std::string numbers;
+    for (const std::string& name : SplitFieldNames(names)) {
+      if (!numbers.empty()) numbers += ' ';
+      numbers += std::to_string(layout.IndexOf(name) + 1);
+    }
+    return numbers;
+  };
+  if (IndexFieldNames().empty())
+    FPacket->RemoveParam("DEFAULT_ORDER");
+  else
+    FPacket->SetParam("DEFAULT_ORDER", fieldNumbers(IndexFieldNames()));
+  FPacket->RemoveParam("PRIMARY_KEY");
+  for (const TIndexDef& index : IndexDefs())
+    if (index.Options & ixPrimary) FPacket->SetParam("PRIMARY_KEY", fieldNumbers(index.Fields));
+}
+
+}  // namespace zar

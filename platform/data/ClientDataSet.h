@@ -1,0 +1,48 @@
+#pragma once
+// The client dataset: a dataset whose records live in memory as a data
+// packet, read from its file when it opens and written back when it closes.
+
+#include <memory>
+#include <string>
+
+#include "DBDataSet.h"
+#include "DataPacket.h"
+
+namespace zar {
+
+class TClientDataSet : public TDataSet {
+ public:
+  explicit TClientDataSet(std::string Name = {});
+  // Closes, writing the file as Close does; a write error is discarded.
+  ~TClientDataSet() override;
+
+  const std::string& FileName() const noexcept { return FFileName; }
+  void SetFileName(std::string Value) { FFileName = std::move(Value); }
+
+  // Open reads FileName when the file exists. Without one, the dataset opens
+  // empty, created from its field definitions (or persistent fields).
+  // Close writes FileName when the data changed since it was read or
+  // created, or when the file does not exist yet; if the write fails, the
+  // dataset stays open and nothing is lost.
+  // Creates an empty dataset from the definitions and opens it.
+  void CreateDataSet();
+  // A full copy of the open dataset (pending edits are posted first).
+  TDataPacket Data();
+  // Closes, then reopens on a copy of Value.
+  void SetData(const TDataPacket& Value);
+
+ protected:
+  TRecordStore& OpenRootStore() override;
+  void CloseRootStore() noexcept override;
+  void BeforeClose() override;
+
+ private:
+  void UpdateParams();
+
+  std::string FFileName;
+  std::unique_ptr<TDataPacket> FPacket;         // the open data
+  std::unique_ptr<TDataPacket> FPendingPacket;  // taken by the next open
+  bool FPendingChanged = false;
+};
+
+}  // namespace zar

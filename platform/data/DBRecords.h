@@ -1,0 +1,137 @@
+#pragma once
+// The in-memory form of a dataset: fixed-size binary records in one
+// contiguous block. A record is a row-state byte, one "has a value" bit per
+// field, then one slot per field:
+//   string       2-byte length + Size bytes of UTF-8
+//   Boolean      1 byte            smallint   2 bytes
+//   auto-inc     4 bytes           currency   8 bytes, units of 1/10000
+//   date         4 bytes, day number counting 0001-01-01 as day 1
+//   time         4 bytes, milliseconds of the day
+//   date-time,   8 bytes, milliseconds counting from the start of day 0
+//   time stamp
+//   nested       4 bytes, handle of the child store holding its rows
+// Every slot other than a string holds an integer "native" value.
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "DBTypes.h"
+
+namespace zar {
+
+enum TRowState : std::uint8_t { rsUnchanged = 0, rsInserted = 4, rsModified = 8 };
+
+class TRecordLayout;
+
+struct TFieldSlot {
+  std::string Name;
+  TFieldType Type = ftUnknown;
+  std::uint32_t Offset = 0;
+  Integer Size = 0;  // bytes of a string field
+  bool Required = false;
+  std::shared_ptr<const TRecordLayout> Child;  // layout of a nested dataset's records
+};
+
+class TRecordLayout {
+ public:
+  // The definitions must have passed CheckFieldDefs.
+  explicit TRecordLayout(const TFieldDefs& defs);
+
+  std::size_t RecordSize() const noexcept { return FRecordSize; }
+  std::size_t FieldCount() const noexcept { return FSlots.size(); }
+  const TFieldSlot& Slot(std::size_t field) const { return FSlots.at(field); }
+  int IndexOf(std::string_view name) const noexcept;
+
+  static std::uint8_t RowState(const std::byte* row) noexcept {
+    return static_cast<std::uint8_t>(row[0]);
+  }
+  static void SetRowState(std::byte* row, std::uint8_t state) noexcept {
+    row[0] = static_cast<std::byte>(state);
+  }
+
+  bool IsNull(const std::byte* row, std::size_t field) const noexcept;
+  void SetNull(std::byte* row, std::size_t field) const noexcept;
+
+  std::int64_t Native(const std::byte* row, std::size_t field) const noexcept;
+  // Raises EDatabaseError naming the field when the value is outside what the
+  // field's type holds.
+  void SetNative(std::byte* row, std::size_t field, std::int64_t value) const;
+  bool IsValidNative(std::size_t field, std::int64_t value) const noexcept;
+
+  std::string_view String(const std::byte* row, std::size_t field) const noexcept;
+  // Longer text is cut at the field's size, never inside a UTF-8 character;
+  // text ends at a NUL character.
+  void SetString(std::byte* row, std::size_t field, std::string_view value) const noexcept;
+
+  // Orders two records by one field; null sorts first.
+  int Compare(const std::byte* a, const std::byte* b, std::size_t field) const noexcept;
+
+ private:
+  std::vector<TFieldSlot> FSlots;
+  std::size_t FNullBytes = 0;
+  std::size_t FRecordSize = 0;
+};
+
+// Conversions between a TDateTime and the native value of a date, time,
+// date-time or time-stamp slot. The first fails (false) for NaN, infinities
+// and dates outside 0001-01-01 .. 9999-12-31.
+bool DateTimeToNative(TFieldType type, TDateTime value, std::int64_t& native) noexcept;
+TDateTime NativeToDateTime(TFieldType type, std::int64_t native) noexcept;
+
+inline constexpr std::int64_t CurrencyScale = 10000;
+
+// Records of one dataset, or of one record's nested dataset field. Nested
+// stores are owned by the store of their master records.
+class TRecordStore {
+ public:
+  explicit TRecordStore(std::shared_ptr<const TRecordLayout> layout);
+  TRecordStore(const TRecordStore& other);  // a full copy, nested rows included
+  TRecordStore& operator=(const TRecordStore& other);
+  TRecordStore(TRecordStore&&) noexcept = default;
+  TRecordStore& operator=(TRecordStore&&) noexcept = default;
+  ~TRecordStore();
+
+  const TRecordLayout& Layout() const noexcept { return *FLayout; }
+  const std::shared_ptr<const TRecordLayout>& LayoutPtr() const noexcept { return FLayout; }
+
+  std::uint32_t Count() const noexcept { return FCount; }
+  std::byte* Row(std::uint32_t index) noexcept { return FData.data() + index * RecordSize(); }
+  const std::byte* Row(std::uint32_t index) const noexcept {
+    return FData.data() + index * RecordSize();
+  }
+  void Reserve(std::uint32_t count);
+
+  // A blank record: no values, row state "inserted", and an empty child
+  // store for every nested field.
+  void InitRecord(std::byte* row);
+  // Frees the child stores of a record that will not be kept.
+  void ReleaseRecord(const std::byte* row) noexcept;
+  // Copies a record in; its child stores now belong to the stored row.
+  std::uint32_t Append(const std::byte* row);
+  void Replace(std::uint32_t index, const std::byte* row);
+  void Erase(std::uint32_t index);
+
+  TRecordStore& Child(std::uint32_t handle);
+  const TRecordStore& Child(std::uint32_t handle) const;
+
+  // The value the next auto-increment field receives.
+  std::int64_t NextAutoInc() const noexcept { return FNextAutoInc; }
+  void SetNextAutoInc(std::int64_t value) noexcept { FNextAutoInc = value; }
+
+ private:
+  std::size_t RecordSize() const noexcept { return FLayout->RecordSize(); }
+  std::uint32_t NewChild(std::size_t field);
+
+  std::shared_ptr<const TRecordLayout> FLayout;
+  std::vector<std::byte> FData;
+  std::uint32_t FCount = 0;
+  std::vector<std::unique_ptr<TRecordStore>> FChildren;  // handle h is entry h - 1
+  std::vector<std::uint32_t> FFreeHandles;
+  std::int64_t FNextAutoInc = 1;
+};
+
+}  // namespace zar

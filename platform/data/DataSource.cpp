@@ -1,0 +1,222 @@
+#include "DataSource.h"
+
+#include <algorithm>
+
+#include "DBDataSet.h"
+#include "DBFields.h"
+
+namespace zar {
+
+// ---- TDataSource ---------------------------------------------------------------
+
+TDataSource::~TDataSource() {
+  SetDataSet(nullptr);
+  for (TDataLink* link : FLinks) link->SourceDestroyed();
+}
+
+void TDataSource::SetDataSet(TDataSet* Value) {
+  if (Value == FDataSet) return;
+  if (FDataSet) FDataSet->RemoveDataSource(this);
+  FDataSet = Value;
+  if (FDataSet) FDataSet->AddDataSource(this);
+  UpdateState();
+}
+
+void TDataSource::SetEnabled(bool Value) {
+  FEnabled = Value;
+  UpdateState();
+}
+
+void TDataSource::Edit() {
+  if (FAutoEdit && FState == dsBrowse) FDataSet->Edit();
+}
+
+void TDataSource::UpdateState() {
+  const TDataSetState state = FEnabled && FDataSet ? FDataSet->State() : dsInactive;
+  if (state == FState) return;
+  FState = state;
+  NotifyLinks(deUpdateState, nullptr);
+  if (OnStateChange) OnStateChange(*this);
+}
+
+void TDataSource::DataEvent(TDataEvent Event, TField* Field) {
+  if (Event == deUpdateState) return UpdateState();
+  if (FState == dsInactive) return;
+  NotifyLinks(Event, Field);
+  switch (Event) {
+    case deFieldChange:
+    case deRecordChange:
+    case deDataSetChange:
+    case deDataSetScroll:
+    case deLayoutChange:
+      if (OnDataChange) OnDataChange(*this, Event == deFieldChange ? Field : nullptr);
+      break;
+    default: break;
+  }
+}
+
+void TDataSource::NotifyLinks(TDataEvent Event, TField* Field) {
+  // A link may unbind itself while it is told; walk a copy.
+  const std::vector<TDataLink*> links = FLinks;
+  for (TDataLink* link : links)
+    if (std::find(FLinks.begin(), FLinks.end(), link) != FLinks.end()) link->DataEvent(Event, Field);
+}
+
+void TDataSource::DataSetDestroyed() noexcept {
+  FDataSet = nullptr;
+  FState = dsInactive;
+  for (TDataLink* link : FLinks) link->UpdateState();
+}
+
+// ---- TDataLink ---------------------------------------------------------------------
+
+TDataLink::~TDataLink() {
+  if (FDataSource) std::erase(FDataSource->FLinks, this);
+}
+
+void TDataLink::SetDataSource(TDataSource* Value) {
+  if (Value == FDataSource) return;
+  if (FDataSource) std::erase(FDataSource->FLinks, this);
+  FDataSource = Value;
+  if (FDataSource) FDataSource->FLinks.push_back(this);
+  UpdateState();
+}
+
+TDataSet* TDataLink::DataSet() const noexcept {
+  return FDataSource ? FDataSource->DataSet() : nullptr;
+}
+
+void TDataLink::SetReadOnly(bool Value) {
+  if (Value == FReadOnly) return;
+  FReadOnly = Value;
+  UpdateState();
+}
+
+bool TDataLink::Edit() {
+  if (FDataSource && !FEditing) FDataSource->Edit();
+  return FEditing;
+}
+
+void TDataLink::UpdateRecord() {
+  FUpdating = true;
+  try {
+    UpdateData();
+  } catch (...) {
+    FUpdating = false;
+    throw;
+  }
+  FUpdating = false;
+}
+
+bool TDataLink::ExecuteAction(TBasicAction& Action) {
+  if (!Action.HandlesTarget(FDataSource)) return false;
+  Action.ExecuteTarget(FDataSource);
+  return true;
+}
+
+bool TDataLink::UpdateAction(TBasicAction& Action) {
+  if (!Action.HandlesTarget(FDataSource)) return false;
+  Action.UpdateTarget(FDataSource);
+  return true;
+}
+
+void TDataLink::UpdateState() {
+  const TDataSetState state = FDataSource ? FDataSource->State() : dsInactive;
+  const bool active = state != dsInactive;
+  if (active != FActive) {
+    FActive = active;
+    ActiveChanged();
+  }
+  const bool editing = IsEditState(state) && !FReadOnly;
+  if (editing != FEditing) {
+    FEditing = editing;
+    EditingChanged();
+  }
+}
+
+void TDataLink::DataEvent(TDataEvent Event, TField* Field) {
+  if (Event == deUpdateState) return UpdateState();
+  if (!FActive) return;
+  switch (Event) {
+    case deFieldChange:
+    case deRecordChange:
+      if (!FUpdating) RecordChanged(Field);
+      break;
+    case deDataSetChange: DataSetChanged(); break;
+    case deDataSetScroll: DataSetScrolled(); break;
+    case deLayoutChange: LayoutChanged(); break;
+    case deUpdateRecord: UpdateRecord(); break;
+    case deCheckBrowseMode: CheckBrowseMode(); break;
+    case deUpdateState: break;
+  }
+}
+
+void TDataLink::SourceDestroyed() noexcept {
+  FDataSource = nullptr;
+  FActive = false;
+  FEditing = false;
+}
+
+// ---- TFieldDataLink ----------------------------------------------------------------------
+
+void TFieldDataLink::SetFieldName(std::string Value) {
+  if (Value == FFieldName) return;
+  FFieldName = std::move(Value);
+  UpdateField();
+}
+
+bool TFieldDataLink::CanModify() const noexcept {
+  return !ReadOnly() && FField && FField->CanModify();
+}
+
+bool TFieldDataLink::Edit() {
+  if (CanModify()) TDataLink::Edit();
+  return FFieldEditing;
+}
+
+void TFieldDataLink::Reset() { RecordChanged(nullptr); }
+
+TDataSetState TFieldDataLink::DataSetState() const noexcept {
+  return DataSource() ? DataSource()->State() : dsInactive;
+}
+
+void TFieldDataLink::ActiveChanged() {
+  UpdateField();
+  if (OnActiveChange) OnActiveChange();
+}
+
+void TFieldDataLink::EditingChanged() { SetFieldEditing(TDataLink::Editing() && CanModify()); }
+
+void TFieldDataLink::LayoutChanged() { UpdateField(); }
+
+void TFieldDataLink::RecordChanged(TField* ChangedField) {
+  if (ChangedField && ChangedField != FField) return;
+  if (OnDataChange) OnDataChange();
+  FModified = false;
+}
+
+void TFieldDataLink::UpdateData() {
+  if (!FModified) return;
+  if (FField && OnUpdateData) OnUpdateData();
+  FModified = false;
+}
+
+void TFieldDataLink::UpdateField() {
+  TDataSet* dataSet = DataSet();
+  SetField(Active() && dataSet && !FFieldName.empty() ? dataSet->FindField(FFieldName) : nullptr);
+}
+
+void TFieldDataLink::SetField(TField* Value) {
+  if (Value == FField) return;
+  FField = Value;
+  EditingChanged();
+  RecordChanged(nullptr);
+}
+
+void TFieldDataLink::SetFieldEditing(bool Value) {
+  if (Value == FFieldEditing) return;
+  FFieldEditing = Value;
+  if (OnEditingChange) OnEditingChange();
+}
+
+}  // namespace zar
