@@ -14,6 +14,7 @@
 #include "BidiText.h"
 #include "CoreArithmeticPage.h"
 #include "CoreTextPage.h"
+#include "DemoDataSets.h"
 #include "DemoFonts.h"
 #include "FormatSettings.h"
 #include "HomePage.h"
@@ -67,7 +68,7 @@ TForm1::TForm1(const QString& DataDirectory, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
-      FDataDirectory(DataDirectory) {
+      FData(std::make_unique<zardemo::TDemoDataSets>(DataDirectory.toStdString())) {
   setWindowTitle("ZarDate 0.1 - نمايش مجموعه تقويم جلالي");
   setLayoutDirection(Qt::RightToLeft);
   setFixedSize(ClientWidth, ClientHeight);
@@ -78,17 +79,51 @@ TForm1::TForm1(const QString& DataDirectory, QWidget* parent)
   BuildTitleArea();
   BuildPages();
   BuildBottomBar();
+  FormCreate();
+  BindPageDataSets();
 
-  // Both calendars' short dates read and write as yyyy/mm/dd from here on.
-  FormatSettings.ShortDateFormat = "yyyy/mm/dd";
-
-  connect(qApp, &QApplication::focusChanged, this,
-          [this](QWidget*, QWidget* now) { FocusChanged(now); });
+  FFocusConnection = connect(qApp, &QApplication::focusChanged, this,
+                             [this](QWidget*, QWidget* now) { FocusChanged(now); });
   connect(cxPageControl1, &QStackedWidget::currentChanged, this,
           [this] { GuardedCall([this] { cxPageControl1Change(); }); });
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+  // The pages go first, without their exits or page changes running on a
+  // window that is half gone; then the datasets, whose closing writes the
+  // files that changed. Write errors can no longer be reported and are
+  // dropped by the datasets themselves.
+  disconnect(FFocusConnection);
+  cxPageControl1->disconnect(this);
+  delete cxPageControl1;
+  FData.reset();
+}
+
+void TForm1::FormCreate() {
+  // Both calendars' short dates read and write as yyyy/mm/dd from here on.
+  FormatSettings.ShortDateFormat = "yyyy/mm/dd";
+  // A file that cannot be read leaves its dataset closed, silently: the page
+  // that opens the dataset meets the error again and reports it then.
+  FData->OpenAtStartup();
+}
+
+void TForm1::BindPageDataSets() {
+  zardemo::TDemoDataSets& data = *FData;
+  FPageEnter[43] = [&data] { data.ClientDataSet1.Open(); };
+  FPageExit[43] = [&data] { data.ClientDataSet1.Close(); };
+  // Pages 51 and 54 show the orders unfiltered whenever they are entered.
+  for (const int tag : {51, 54}) {
+    FPageEnter[tag] = [&data] {
+      data.cdsOrders.SetFiltered(false);
+      data.cdsOrders.Open();
+    };
+    FPageExit[tag] = [&data] { data.cdsOrders.Close(); };
+  }
+  // The copies of pages 52 and 53 have no file: closing one would only throw
+  // its records away, so they stay open until the window closes.
+  FPageEnter[52] = [&data] { data.cdsOrders2.Open(); };
+  FPageEnter[53] = [&data] { data.cdsOrders3.Open(); };
+}
 
 void TForm1::BuildTitleArea() {
   auto* area = new TTitleArea(this);

@@ -1,17 +1,23 @@
 #pragma once
 // The demonstration's main window: a title area, the page area of thirteen
 // pages in five sections, and a bar with Home, Back and Next. It owns the
-// section and page navigation, the titles and descriptions, and the page
-// enter and exit handling.
+// section and page navigation, the titles and descriptions, the datasets
+// and their files, and the page enter and exit handling that opens and
+// closes them.
 
 #include <QWidget>
 #include <QString>
 #include <functional>
 #include <map>
+#include <memory>
 
 class QAction;
 class QLabel;
 class QPushButton;
+
+namespace zardemo {
+struct TDemoDataSets;
+}
 
 namespace zar::demo {
 
@@ -39,7 +45,9 @@ class TForm1 : public QWidget {
   void BuildPages();
   void BuildBottomBar();
 
+  void FormCreate();
   void FormShow();
+  void BindPageDataSets();
   void cxPageControl1Change();
   void Label67Click(int Section);
   void acHomeExecute();
@@ -54,7 +62,7 @@ class TForm1 : public QWidget {
   void EnterPage(int Index);
   void ExitPage(int Index);
 
-  QString FDataDirectory;
+  std::unique_ptr<zardemo::TDemoDataSets> FData;
   bool FShown = false;
   int FFocusPage = -1;
   std::map<int, std::function<void()>> FPageEnter;  // by Tag
@@ -69,6 +77,7 @@ class TForm1 : public QWidget {
   QAction* acHome = nullptr;
   QAction* acPrior = nullptr;
   QAction* acNext = nullptr;
+  QMetaObject::Connection FFocusConnection;
 };
 
 }  // namespace zar::demo

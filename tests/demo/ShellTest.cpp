@@ -92,9 +92,9 @@ TEST_F(ShellTest, SectionLinkChangesColourUnderThePointer) {
   TLinkLabel* link = SectionLink(3);
   EXPECT_EQ(link->FontColor(), QColor(0, 128, 255));
   QTest::mouseMove(link, link->rect().center());
-  QTRY_COMPARE(link->FontColor(), QColor(255, 128, 0));
+  EXPECT_TRUE(QTest::qWaitFor([link] { return link->FontColor() == QColor(255, 128, 0); }));
   QTest::mouseMove(FForm.get(), QPoint(5, FForm->height() - 5));
-  QTRY_COMPARE(link->FontColor(), QColor(0, 128, 255));
+  EXPECT_TRUE(QTest::qWaitFor([link] { return link->FontColor() == QColor(0, 128, 255); }));
 }
 
 }  // namespace
