@@ -200,6 +200,9 @@ class TPacketReader {
     std::vector<bool> seen(layout.FieldCount());
     std::size_t number = 0;
     CheckAttributes(parent, {});
+    // Sized once, so that the records never exist twice while growing.
+    store.Reserve(static_cast<std::uint32_t>(
+        std::distance(parent.children("ROW").begin(), parent.children("ROW").end())));
     for (const pugi::xml_node row : parent.children()) {
       if (row.type() == pugi::node_pcdata || row.type() == pugi::node_cdata)
         Fail("unexpected text in " + Quoted(parent.name()));
