@@ -34,6 +34,7 @@ class TForm1 : public QWidget {
   ~TForm1() override;
 
   TDemoPageControl* PageControl() const { return cxPageControl1; }
+  zardemo::TDemoDataSets& DataSets() const { return *FData; }
   // Makes the page of this Tag the active one, as a click of its tab would.
   void ActivatePage(int Tag);
 

@@ -75,6 +75,25 @@ TEST_F(DataFilesTest, FilesAreReadBackAndLeftAsTheyWere) {
   EXPECT_EQ(Contents(zardemo::OrdersFileName), orders);
 }
 
+TEST_F(DataFilesTest, CopiesOfTheOrdersKeepTheirRecordsAcrossPageVisits) {
+  FForm.reset();
+  {
+    zardemo::TDemoDataSets data(FDataDir.path().toStdString());
+    data.cdsOrders.Open();
+    data.cdsOrders.Append();
+    data.cdsOrders.FieldByName("AmountPaid").SetAsFloat(1250);
+    data.cdsOrders.Post();
+  }
+  FForm = std::make_unique<TForm1>(FDataDir.path());
+  FForm->show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(FForm.get()));
+  zardemo::TDemoDataSets& data = FForm->DataSets();
+  for (const int tag : {52, 53, 52, 53}) EnterAndLeave(tag);
+  EXPECT_EQ(data.cdsOrders2.RecordCount(), 1);
+  EXPECT_EQ(data.cdsOrders3.RecordCount(), 1);
+  EXPECT_EQ(data.cdsOrders.RecordCount(), 1);
+}
+
 TEST_F(DataFilesTest, UnreadableFileIsReportedWhenItsPageIsEntered) {
   FForm.reset();
   {
