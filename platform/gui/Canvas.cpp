@@ -278,33 +278,32 @@ QStyle::State StateFlags(TGlyphState state) {
 
 }  // namespace
 
-void TCanvas::DrawDropDownButton(const TRect& r, TGlyphState state) {
-  const QRect q = MapRect(r);
-  if (!Prepare(q)) return;
+// A themed push-button panel filling q; returns the option that drew it,
+// for the glyph drawn on top.
+QStyleOptionButton TCanvas::DrawButtonPanel(const QRect& q, TGlyphState state) {
   QStyleOptionButton button;
   button.initFrom(FOwner);
   button.rect = q;
   button.state = StateFlags(state);
-  QStyle* style = FOwner->style();
-  style->drawPrimitive(QStyle::PE_PanelButtonCommand, &button, FPainter, FOwner);
-  QStyleOption arrow = button;
+  FOwner->style()->drawPrimitive(QStyle::PE_PanelButtonCommand, &button, FPainter, FOwner);
+  return button;
+}
+
+void TCanvas::DrawDropDownButton(const TRect& r, TGlyphState state) {
+  const QRect q = MapRect(r);
+  if (!Prepare(q)) return;
+  QStyleOption arrow = DrawButtonPanel(q, state);
   arrow.rect = q.adjusted(q.width() / 4, q.height() / 4, -q.width() / 4, -q.height() / 4);
-  style->drawPrimitive(QStyle::PE_IndicatorArrowDown, &arrow, FPainter, FOwner);
+  FOwner->style()->drawPrimitive(QStyle::PE_IndicatorArrowDown, &arrow, FPainter, FOwner);
 }
 
 void TCanvas::DrawSpinButton(const TRect& r, bool up, TGlyphState state) {
   const QRect q = MapRect(r);
   if (!Prepare(q)) return;
-  QStyleOptionButton button;
-  button.initFrom(FOwner);
-  button.rect = q;
-  button.state = StateFlags(state);
-  QStyle* style = FOwner->style();
-  style->drawPrimitive(QStyle::PE_PanelButtonCommand, &button, FPainter, FOwner);
-  QStyleOption arrow = button;
+  QStyleOption arrow = DrawButtonPanel(q, state);
   arrow.rect = q.adjusted(1, 1, -1, -1);
-  style->drawPrimitive(up ? QStyle::PE_IndicatorSpinUp : QStyle::PE_IndicatorSpinDown, &arrow,
-                       FPainter, FOwner);
+  FOwner->style()->drawPrimitive(up ? QStyle::PE_IndicatorSpinUp : QStyle::PE_IndicatorSpinDown,
+                                 &arrow, FPainter, FOwner);
 }
 
 void TCanvas::DrawCheckBox(const TRect& r, bool checked, TGlyphState state) {

@@ -26,6 +26,7 @@
 #include "GuiTypes.h"
 
 class QPainter;
+class QStyleOptionButton;
 class QWidget;
 
 namespace zar {
@@ -171,6 +172,7 @@ class TCanvas {
   bool Prepare(const QRect& touched);
   QColor ToQColor(TColor c) const;
   void FillPixels(const std::vector<QRect>& pixels, const QColor& color);
+  QStyleOptionButton DrawButtonPanel(const QRect& q, TGlyphState state);
 
   QWidget* FOwner;
   QRect FClient;

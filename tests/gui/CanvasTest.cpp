@@ -218,6 +218,27 @@ TEST(CanvasTest, ArcDrawsOnlyTheCounterClockwiseSweep) {
   EXPECT_TRUE(std::any_of(dark.begin(), dark.end(), [](QPoint p) { return p.y() <= 11; }));
 }
 
+TEST(CanvasTest, ThemedGlyphsDrawInsideTheirRectangleOnly) {
+  const TRect r{4, 4, 20, 22};
+  auto render = [&](const std::function<void(TCanvas&)>& glyph) {
+    const QImage image = Render(glyph);
+    for (int y = 0; y < kSize; ++y)
+      for (int x = 0; x < kSize; ++x)
+        if (!r.Contains(x, y)) {
+          EXPECT_EQ(image.pixel(x, y), kWhite) << x << "," << y;
+        }
+    return image;
+  };
+  const QImage checked = render([&](TCanvas& c) { c.DrawCheckBox(r, true, gsNormal); });
+  const QImage unchecked = render([&](TCanvas& c) { c.DrawCheckBox(r, false, gsNormal); });
+  const QImage up = render([&](TCanvas& c) { c.DrawSpinButton(r, true, gsNormal); });
+  const QImage down = render([&](TCanvas& c) { c.DrawSpinButton(r, false, gsNormal); });
+  const QImage dropDown = render([&](TCanvas& c) { c.DrawDropDownButton(r, gsNormal); });
+  EXPECT_NE(checked, unchecked);
+  EXPECT_NE(up, down);
+  EXPECT_FALSE(DarkPixels(dropDown).empty()) << "the arrow";
+}
+
 TEST(CanvasTest, DrawingOutsideAPaintInvalidatesItsRectangle) {
   ProbeControl control;
   control.resize(kSize, kSize);
