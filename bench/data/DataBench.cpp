@@ -126,13 +126,11 @@ void ReportMemory() {
 int main(int argc, char** argv) {
   GenerateOrders();
   ReportMemory();
-  benchmark::RegisterBenchmark("OrdersCycle/Zar", OrdersCycleZar)->Unit(benchmark::kMillisecond);
-  benchmark::RegisterBenchmark("OrdersCycle/pugixml", OrdersCyclePugixml)->Unit(benchmark::kMillisecond);
-  std::vector<char*> args(argv, argv + argc);
-  char repetitions[] = "--benchmark_repetitions=3";
-  args.insert(args.begin() + 1, repetitions);
-  argc = static_cast<int>(args.size());
-  argv = args.data();
+  auto add = [](const char* name, void (*function)(benchmark::State&)) {
+    benchmark::RegisterBenchmark(name, function)->Repetitions(3)->Unit(benchmark::kMillisecond);
+  };
+  add("OrdersCycle/Zar", OrdersCycleZar);
+  add("OrdersCycle/pugixml", OrdersCyclePugixml);
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   zar::bench::MedianCollector collector;

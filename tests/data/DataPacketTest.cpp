@@ -222,8 +222,23 @@ constexpr const char* Fields =
     "<FIELD attrname=\"No\" fieldtype=\"i2\"/><FIELD attrname=\"Day\" fieldtype=\"date\"/>"
     "<FIELD attrname=\"Name\" fieldtype=\"string\" WIDTH=\"4\"/></FIELDS><PARAMS/></METADATA>";
 
+// A packet of the given field definitions and no rows.
+std::string WithFields(const std::string& fields) {
+  return std::string(Head) + "<DATAPACKET><METADATA><FIELDS>" + fields +
+         "</FIELDS></METADATA><ROWDATA/></DATAPACKET>";
+}
+
 std::string WithRows(const std::string& rows) {
   return std::string(Head) + Fields + "<ROWDATA>" + rows + "</ROWDATA></DATAPACKET>";
+}
+
+// Nested dataset fields, one inside the other.
+std::string NestedFields(int depth) {
+  std::string fields = "<FIELD attrname=\"Leaf\" fieldtype=\"i2\"/>";
+  for (int i = 0; i < depth; ++i)
+    fields = "<FIELD attrname=\"N" + std::to_string(i) + "\" fieldtype=\"nested\"><FIELDS>" + fields +
+             "</FIELDS></FIELD>";
+  return fields;
 }
 
 std::string DeepRows(int depth) {
@@ -245,26 +260,20 @@ TEST(DataPacketTest, BadFilesFailCleanlyAndStayUntouched) {
       {"wrong root", std::string(Head) + "<PACKET/>", "the root element is 'PACKET'"},
       {"no metadata", std::string(Head) + "<DATAPACKET><ROWDATA/></DATAPACKET>", "has no 'METADATA'"},
       {"two roots", WithRows("") + "<DATAPACKET/>", "more than one root element"},
-      {"unknown type",
-       std::string(Head) + "<DATAPACKET><METADATA><FIELDS><FIELD attrname=\"A\" fieldtype=\"blob\"/>"
-                           "</FIELDS></METADATA><ROWDATA/></DATAPACKET>",
+      {"unknown type", WithFields("<FIELD attrname=\"A\" fieldtype=\"blob\"/>"),
        "field 'A' has the unknown type 'blob'"},
-      {"string without width",
-       std::string(Head) + "<DATAPACKET><METADATA><FIELDS><FIELD attrname=\"A\" fieldtype=\"string\"/>"
-                           "</FIELDS></METADATA><ROWDATA/></DATAPACKET>",
+      {"string without width", WithFields("<FIELD attrname=\"A\" fieldtype=\"string\"/>"),
        "field 'A' has no valid 'WIDTH'"},
       {"huge width",
-       std::string(Head) + "<DATAPACKET><METADATA><FIELDS><FIELD attrname=\"A\" fieldtype=\"string\" "
-                           "WIDTH=\"99999999999999999999\"/></FIELDS></METADATA><ROWDATA/></DATAPACKET>",
+       WithFields("<FIELD attrname=\"A\" fieldtype=\"string\" WIDTH=\"99999999999999999999\"/>"),
        "field 'A' has no valid 'WIDTH'"},
       {"duplicate field",
-       std::string(Head) + "<DATAPACKET><METADATA><FIELDS><FIELD attrname=\"A\" fieldtype=\"i2\"/>"
-                           "<FIELD attrname=\"a\" fieldtype=\"i2\"/></FIELDS></METADATA><ROWDATA/></DATAPACKET>",
+       WithFields("<FIELD attrname=\"A\" fieldtype=\"i2\"/><FIELD attrname=\"a\" fieldtype=\"i2\"/>"),
        "Field name 'a' is used more than once"},
-      {"missing attrname",
-       std::string(Head) + "<DATAPACKET><METADATA><FIELDS><FIELD fieldtype=\"i2\"/>"
-                           "</FIELDS></METADATA><ROWDATA/></DATAPACKET>",
-       "a FIELD has no 'attrname'"},
+      {"missing attrname", WithFields("<FIELD fieldtype=\"i2\"/>"), "a FIELD has no 'attrname'"},
+      {"too deep", WithFields(NestedFields(MaxNestingDepth + 1)), "nested datasets are deeper than 8 levels"},
+      {"nested without fields", WithFields("<FIELD attrname=\"N\" fieldtype=\"nested\"/>"),
+       "element 'FIELD' has no 'FIELDS'"},
       {"duplicate attribute", WithRows("<ROW No=\"1\" No=\"2\"/>"), "row 1: field 'No' appears twice"},
       {"unknown attribute", WithRows("<ROW Other=\"1\"/>"), "row 1: unknown field 'Other'"},
       {"bad number", WithRows("<ROW/><ROW No=\"12a\"/>"), "row 2: '12a' is not a valid Smallint value for field 'No'"},
