@@ -58,7 +58,9 @@ void TCustomControl::ApplyCreateParams() {
   if (params.Popup != FParams.Popup || !FHandleAllocated) {
     const bool wasVisible = !isHidden();
     if (params.Popup) {
-      setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint);
+      // A tool-tip window is never activated by the window system: the
+      // focus stays where it is, and the window is placed exactly.
+      setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint);
       setAttribute(Qt::WA_ShowWithoutActivating);
     } else if (FParams.Popup) {
       setWindowFlags(Qt::Widget);

@@ -3,8 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QTest>
+#include <QToolTip>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
@@ -220,6 +222,77 @@ TEST(ControlFocusTest, EnterAndExitFollowTheFocusBetweenControls) {
   first->SetFocus();
   EXPECT_EQ(first->Log, (Log{"Enter", "Exit", "Enter"}));
   EXPECT_EQ(second->Log, (Log{"Enter", "Exit"}));
+}
+
+}  // namespace
+}  // namespace zar::test
+
+namespace zar::test {
+namespace {
+
+TEST(ControlPopupTest, PopupIsATopLevelWindowThatLeavesTheFocusAlone) {
+  QWidget window;
+  window.resize(200, 100);
+  auto* owner = new ProbeControl(&window);
+  owner->setGeometry(10, 10, 80, 20);
+  owner->SetTabStop(true);
+  ShowActive(window);
+  owner->SetFocus();
+  ASSERT_TRUE(owner->Focused());
+
+  auto* popup = new ProbeControl(owner);  // owned by the control, as a drop-down is
+  popup->Params.Popup = true;
+  popup->Params.Border = true;
+  popup->SetTabStop(true);
+  popup->SetBounds(300, 400, 120, 90);  // screen coordinates
+  popup->show();
+  QTRY_VERIFY(popup->isVisible());
+  EXPECT_TRUE(popup->isWindow());
+  EXPECT_TRUE(popup->HandleAllocated());
+  EXPECT_EQ(popup->geometry().topLeft(), QPoint(300, 400));
+  EXPECT_EQ(popup->ClientWidth(), 118);
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(owner->Focused());
+  EXPECT_EQ(QApplication::activeWindow(), &window);
+
+  // A press inside reaches the popup; the popup may become the active
+  // control of its own window while the keyboard focus stays put.
+  popup->Log.clear();
+  QTest::mouseClick(popup, Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
+  EXPECT_EQ(popup->Log.front(), "MouseDown 0 [Left] 19,19");
+  popup->SetFocus();
+  EXPECT_TRUE(popup->IsActiveControl());
+  EXPECT_TRUE(owner->Focused());
+
+  popup->hide();
+  delete owner;  // takes the popup with it
+}
+
+class HintProbe : public ProbeControl {
+ public:
+  bool Suppress = false;
+
+ protected:
+  bool HintShow(std::string& hint) override {
+    hint = "value of " + hint;
+    return !Suppress;
+  }
+};
+
+TEST(ControlHintTest, HintShowMayRewriteOrSuppressTheHint) {
+  HintProbe control;
+  control.resize(40, 20);
+  control.SetHint("dddd");
+  ShowActive(control);
+  auto requestHint = [&] {
+    QHelpEvent help(QEvent::ToolTip, QPoint(5, 5), control.mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(&control, &help);
+  };
+  requestHint();
+  EXPECT_EQ(QToolTip::text(), "value of dddd");
+  control.Suppress = true;
+  requestHint();
+  QTRY_VERIFY(!QToolTip::isVisible());
 }
 
 }  // namespace
