@@ -1,0 +1,460 @@
+// The month calendar's model: the calendar adapters, the month layout, the
+// cell content, bold days, date limits and GotoDate. None of it needs the
+// window: a calendar that was never shown lays out and answers the same.
+
+#include <cmath>
+#include <cstdlib>
+
+#include "GregorianDates.h"
+#include "HostControls.h"
+#include "MonthCalScope.h"
+#include "MonthCalendar.h"
+#include "TextFormat.h"
+#include "YearEdit.h"
+#include "ZarDateUtils.h"
+
+namespace zar {
+
+namespace {
+
+constexpr Cardinal WeekdayBits = 0x10204081;  // bits 0, 7, 14, 21 and 28
+
+TDateTime Today() { return zar::Date(); }
+
+TDateTime WholeDay(TDateTime Value) { return std::trunc(Value); }
+
+}  // namespace
+
+// ---- Construction -------------------------------------------------------------------
+
+TCustomZarMonthCalendar::TCustomZarMonthCalendar(QWidget* parent)
+    : TCustomGrid(parent), FCalColors(std::make_unique<TMonthCalendarColors>(this)) {
+  resize(305, 154);
+  SetFixedCols(0);
+  SetFixedRows(3);
+  SetColCount(7);
+  SetRowCount(FixedRows() + 7);
+  SetGridLineWidth(1);
+  FDate = Today();
+  // Lay out the month now, so that the cell queries hold before the
+  // window exists.
+  UpdateCalendar();
+}
+
+// An open year editor loses the focus while the widget base destroys the
+// children; by then the calendar that would take its year is gone.
+TCustomZarMonthCalendar::~TCustomZarMonthCalendar() {
+  if (FYearEdit) FYearEdit->OnEndEdit = {};
+}
+
+void TCustomZarMonthCalendar::Loaded() {
+  FLoading = false;
+  UpdateCalendar();
+}
+
+void TCustomZarMonthCalendar::CreateWnd() {
+  TCustomGrid::CreateWnd();
+  SetColor(CalColors().MonthBackColor());
+  if (FAutoSize) AdjustCalendarSize();
+  // A re-created window keeps the title band and the layout it has.
+  if (!FTitlePanel) {
+    UpdateTitleControls();
+    UpdateCalendar();
+    DoYMChange();
+  }
+}
+
+// ---- Calendar adapters ------------------------------------------------------------------
+
+void TCustomZarMonthCalendar::CalDecodeDate(TDateTime Date, Word& Year, Word& Month,
+                                            Word& Day) const {
+  if (FUseSystemCalendar)
+    DecodeDate(Date, Year, Month, Day);
+  else
+    ZarDecodeDate(Date, Year, Month, Day);
+}
+
+TDateTime TCustomZarMonthCalendar::CalEncodeDate(Word Year, Word Month, Word Day) const {
+  return FUseSystemCalendar ? EncodeDate(Year, Month, Day) : ZarEncodeDate(Year, Month, Day);
+}
+
+Word TCustomZarMonthCalendar::CalDayOfWeek(TDateTime Date) const {
+  return FUseSystemCalendar ? DayOfTheWeek(Date) : ZarDayOfWeek(Date);
+}
+
+TDateTime TCustomZarMonthCalendar::CalIncMonth(TDateTime Date, Integer NumberOfMonths) const {
+  return FUseSystemCalendar ? IncMonth(Date, NumberOfMonths) : ZarIncMonth(Date, NumberOfMonths);
+}
+
+bool TCustomZarMonthCalendar::CalIsLeapYear(Word Year) const {
+  return FUseSystemCalendar ? IsLeapYear(Year) : ZarIsLeapYear(Year);
+}
+
+Word TCustomZarMonthCalendar::CalDaysInMonth(Word Year, Word Month) const {
+  const auto& table = FUseSystemCalendar ? MonthDays : ZarMonthDays;
+  return table.at(CalIsLeapYear(Year) ? 1 : 0).at(Month);
+}
+
+Word TCustomZarMonthCalendar::CalWeekOfYear(TDateTime Date) const {
+  return FUseSystemCalendar ? WeekOfTheYear(Date)
+                            : static_cast<Word>(ZarDateToWeekNo(Date, swrDefault));
+}
+
+std::string TCustomZarMonthCalendar::CalDateToStr(TDateTime Date) const {
+  return FUseSystemCalendar ? DateToStr(Date) : ZarDateToStr(Date);
+}
+
+std::string TCustomZarMonthCalendar::CalMonthName(Word Month) const {
+  return FUseSystemCalendar ? FormatSettings.LongMonthNames.at(Month - 1)
+                            : ZarLongMonthNames.at(Month);
+}
+
+// WeekDay 1..7 of the active calendar; the host's table starts on Sunday.
+std::string TCustomZarMonthCalendar::CalDayName(Word WeekDay) const {
+  return FUseSystemCalendar ? FormatSettings.LongDayNames.at(WeekDay % 7)
+                            : ZarLongDayNames.at(WeekDay);
+}
+
+Word TCustomZarMonthCalendar::CalMinYear() const { return FUseSystemCalendar ? 722 : 100; }
+
+// ---- Cells and indexes ----------------------------------------------------------------------
+
+Word TCustomZarMonthCalendar::CellToIndex(Word ACol, Word ARow) const {
+  const auto index = static_cast<Word>((ACol - FixedCols()) + (ARow - FixedRows()) * 7);
+  if (index > 41) throw ECustomCalendarError("Invalid Col Or Row");
+  return index;
+}
+
+void TCustomZarMonthCalendar::IndexToCell(Word Index, Word& Col, Word& Row) const {
+  if (Index > 41) throw ECustomCalendarError(Format("Invalid cell index: %d", Index));
+  Col = static_cast<Word>(FixedCols() + Index % 7);
+  Row = static_cast<Word>(FixedRows() + Index / 7);
+}
+
+void TCustomZarMonthCalendar::GetCellInfo(int ACol, int ARow, TCalendarDrawState& State,
+                                          std::string& Text, TDateTime& CellDate) {
+  State = {};
+  Text.clear();
+  CellDate = 0;
+  const bool weekColumn = ACol < FixedCols();
+  const bool headerRow = ARow < FixedRows();
+  if (ARow < FixedRows() - 1) {
+    State = {cdFixed};
+  } else if (FOptions.Contains(mcoToday) && ARow == RowCount() - 1) {
+    CellDate = Today();
+    Text = "امروز: " + CalDateToStr(CellDate);
+    State = {cdFixed};
+  } else if (weekColumn != headerRow) {
+    State = {cdFixed};
+    if (weekColumn) {
+      // A row's week is that of its fourth day: Tuesday in the solar
+      // layout, Thursday (the ISO rule) in the Gregorian one.
+      const Word first = CellToIndex(static_cast<Word>(FixedCols()), static_cast<Word>(ARow));
+      const Word week = CalWeekOfYear(FFirstCell + first + 3);
+      CellDate = week;
+      Text = std::to_string(week);
+      State.Include(cdWeekNumber);
+    } else {
+      const auto weekDay = static_cast<Word>(ACol - FixedCols() + 1);
+      CellDate = weekDay;
+      Text = CalDayName(weekDay);
+      State.Include(cdDayName);
+    }
+  } else if (weekColumn && headerRow) {
+    State = {cdFixed};
+    Text = "هفته";
+  } else {
+    const Word index = CellToIndex(static_cast<Word>(ACol), static_cast<Word>(ARow));
+    CellDate = FFirstCell + index;
+    Word year, month, day;
+    CalDecodeDate(CellDate, year, month, day);
+    Text = std::to_string(day);
+    if (CellDate < FMonthStart || CellDate > FMonthEnd) {
+      State.Include(cdTrailing);
+    } else {
+      const auto bit = static_cast<unsigned>(CellDate - FMonthStart);
+      if ((FMonthBoldDays >> bit) & 1U) State.Include(cdBold);
+    }
+    if (IsSelected(CellDate)) State.Include(cdSelected);
+  }
+}
+
+Integer TCustomZarMonthCalendar::DayOfMonth() const {
+  return static_cast<Integer>(std::trunc(FDate - FMonthStart + 1));
+}
+
+// ---- Laying out a month ---------------------------------------------------------------------
+
+// Raises when the active calendar cannot show the month of Date (before
+// its epoch or beyond its last year), so callers check before they change.
+void TCustomZarMonthCalendar::GetMonthBounds(TDateTime Date, TDateTime& FirstCell,
+                                             TDateTime& MonthStart, TDateTime& MonthEnd) const {
+  Word year, month, day;
+  CalDecodeDate(Date, year, month, day);
+  MonthStart = CalEncodeDate(year, month, 1);
+  MonthEnd = MonthStart + CalDaysInMonth(year, month) - 1;
+  int lead = CalDayOfWeek(MonthStart) - 1;
+  if (lead == 0) lead = 7;
+  FirstCell = MonthStart - lead;
+}
+
+void TCustomZarMonthCalendar::UpdateMonthBounds() {
+  TDateTime first, start, end;
+  GetMonthBounds(FDate, first, start, end);
+  FFirstCell = static_cast<Integer>(first);
+  FMonthStart = start;
+  FMonthEnd = end;
+}
+
+void TCustomZarMonthCalendar::UpdateCalendar() {
+  TFlagScope updating(FUpdating);
+  UpdateMonthBounds();
+  Word year, month, day;
+  CalDecodeDate(FDate, year, month, day);
+  GetMonthInfo(year, month);
+  InvalidateDays(false, false);
+  Word col, row;
+  IndexToCell(static_cast<Word>(FDate - FFirstCell), col, row);
+  MoveCurrent(col, row);
+  if (!SingleMode()) ResetSelection(false, true);
+  if (FTitlePanel) {
+    FTitleLabel->SetCaption(CalMonthName(month) + " " + std::to_string(year));
+    UpdateTitleLayout();
+  }
+}
+
+void TCustomZarMonthCalendar::MoveCursor(TDateTime Value) {
+  Word col, row;
+  IndexToCell(static_cast<Word>(std::trunc(Value - FirstCellDate())), col, row);
+  TFlagScope updating(FUpdating);
+  SetCol(col);
+  SetRow(row);
+}
+
+// ---- Bold days ----------------------------------------------------------------------------------
+
+Cardinal TCustomZarMonthCalendar::WeekdayDaysMask(Word Year, Word Month, Word WeekDay) const {
+  if (FUseSystemCalendar) {
+    WeekDay = static_cast<Word>(WeekDay + 5);
+    if (WeekDay > 7) WeekDay = static_cast<Word>(WeekDay - 7);
+  }
+  const int diff = WeekDay - CalDayOfWeek(CalEncodeDate(Year, Month, 1));
+  if (diff > 0) return WeekdayBits << diff;
+  Cardinal mask = WeekdayBits >> -diff;
+  if (35 + diff < 31) mask |= Cardinal{1} << (35 + diff);
+  return mask;
+}
+
+void TCustomZarMonthCalendar::GetMonthInfo(Word Year, Word Month) {
+  FMonthBoldDays = FDefaultBoldDays == dbdNone
+                       ? 0
+                       : WeekdayDaysMask(Year, Month, static_cast<Word>(FDefaultBoldDays + 1));
+  if (OnGetMonthInfo) OnGetMonthInfo(this, Year, Month, FMonthBoldDays);
+}
+
+void TCustomZarMonthCalendar::SetDefaultBoldDays(TDefaultBoldDays Value) {
+  if (Value == FDefaultBoldDays) return;
+  FDefaultBoldDays = Value;
+  if (Value == dbdNone) {
+    FMonthBoldDays = 0;
+  } else {
+    Word year, month, day;
+    CalDecodeDate(FMonthStart, year, month, day);
+    FMonthBoldDays = WeekdayDaysMask(year, month, static_cast<Word>(Value + 1));
+  }
+  if (HandleAllocated()) InvalidateDays(false, false);
+}
+
+void TCustomZarMonthCalendar::SetMonthBoldDays(Cardinal Value) {
+  if (Value == FMonthBoldDays) return;
+  const Cardinal changed = FMonthBoldDays ^ Value;
+  FMonthBoldDays = Value;
+  for (Word day = 1; day <= 31; ++day)
+    if ((changed >> (day - 1)) & 1U) InvalidateDay(day);
+}
+
+// ---- Repainting days ------------------------------------------------------------------------------
+
+void TCustomZarMonthCalendar::InvalidateDay(Word Day) {
+  Word col, row;
+  IndexToCell(static_cast<Word>(static_cast<Integer>(FMonthStart) + Day - FFirstCell - 1), col, row);
+  InvalidateCell(col, row);
+}
+
+void TCustomZarMonthCalendar::InvalidateDays(bool /*Erase: Qt always repaints the background*/,
+                                             bool IncludeDayNames) {
+  const int lineWidth = GridLineWidth();
+  const int rowExtent = DefaultRowHeight() + lineWidth;
+  TRect r{0, FixedRows() * rowExtent, ColCount() * (DefaultColWidth() + lineWidth),
+          RowCount() * rowExtent};
+  if (IncludeDayNames) r.Top -= rowExtent;
+  if (FOptions.Contains(mcoToday)) r.Bottom -= DefaultRowHeight();
+  InvalidateRect(ToScreen(r));
+}
+
+// ---- Moving the date --------------------------------------------------------------------------------
+
+void TCustomZarMonthCalendar::GotoDate(TDateTime NewDate, bool Notify) {
+  const TDateTime oldDate = FDate;
+  ClampDate(NewDate);
+  NewDate = WholeDay(NewDate);
+  TDateTime first, start, end;
+  GetMonthBounds(NewDate, first, start, end);  // raises before anything changes
+  const bool notifyChange = Notify && FDate != NewDate;
+  FDate = NewDate;
+  const bool inMonth = FMonthStart <= FDate && FDate <= FMonthEnd;
+  const bool keepMonth = (HasMultiSelection() || FShiftSelecting) && FirstCellDate() <= FDate &&
+                         FDate <= LastCellDate();
+  if (inMonth || keepMonth) {
+    MoveCursor(FDate);
+  } else if (DoYMChanging()) {
+    UpdateCalendar();
+    DoYMChange();
+  } else {
+    FDate = oldDate;
+    MoveCursor(FDate);
+    return;
+  }
+  if (notifyChange) Change();
+}
+
+void TCustomZarMonthCalendar::ClampDate(TDateTime& Value) const {
+  if (FMinDate != 0 && Value < FMinDate)
+    Value = FMinDate;
+  else if (FMaxDate != 0 && Value > FMaxDate)
+    Value = FMaxDate;
+}
+
+bool TCustomZarMonthCalendar::DoYMChanging() {
+  bool allowChange = true;
+  if (OnYMChanging) OnYMChanging(this, allowChange);
+  return allowChange;
+}
+
+void TCustomZarMonthCalendar::DoYMChange() {
+  if (OnYMChange) OnYMChange(this);
+}
+
+// The user changed the date or the selection: the calendar's OnClick.
+void TCustomZarMonthCalendar::Change() { TCustomControl::Click(); }
+
+// ---- Date limits ----------------------------------------------------------------------------------------
+
+bool TCustomZarMonthCalendar::IsValidDate(TDateTime Value) const {
+  return !((FMaxDate != 0 && Value > FMaxDate) || (FMinDate != 0 && Value < FMinDate));
+}
+
+void TCustomZarMonthCalendar::CheckDateLimits(TDateTime Value) const {
+  if (FMaxDate != 0 && Value > FMaxDate)
+    throw EZarDateTimeError(Format(SZarDateTimeMax, CalDateToStr(Value), ZarDateToStr(FMaxDate)));
+  if (FMinDate != 0 && Value < FMinDate)
+    throw EZarDateTimeError(Format(SZarDateTimeMin, CalDateToStr(Value), ZarDateToStr(FMinDate)));
+}
+
+void TCustomZarMonthCalendar::SetMaxDate(TDate Value) {
+  Value = WholeDay(Value);
+  if (Value == FMaxDate) return;
+  if (Value != 0 && FMinDate != 0 && Value < FMinDate)
+    throw ECustomCalendarError(
+        Format(SZarDateTimeMin, CalDateToStr(Value), ZarDateToStr(FMinDate)));
+  const TDate old = FMaxDate;
+  FMaxDate = Value;
+  if (Value == 0 || FDate <= Value) return;
+  if (FLoading) {
+    FDate = Value;
+    return;
+  }
+  try {
+    GotoDate(Value, false);
+  } catch (...) {
+    FMaxDate = old;  // a limit the calendar cannot show is refused whole
+    throw;
+  }
+}
+
+void TCustomZarMonthCalendar::SetMinDate(TDate Value) {
+  Value = WholeDay(Value);
+  if (Value == FMinDate) return;
+  if (Value != 0 && FMaxDate != 0 && Value > FMaxDate)
+    throw ECustomCalendarError(
+        Format(SZarDateTimeMax, CalDateToStr(Value), ZarDateToStr(FMaxDate)));
+  const TDate old = FMinDate;
+  FMinDate = Value;
+  if (Value == 0 || FDate >= Value) return;
+  if (FLoading) {
+    FDate = Value;
+    return;
+  }
+  try {
+    GotoDate(Value, false);
+  } catch (...) {
+    FMinDate = old;
+    throw;
+  }
+}
+
+// ---- Other property setters ---------------------------------------------------------------------------------
+
+void TCustomZarMonthCalendar::SetDate(TDate Value) {
+  Value = WholeDay(Value);
+  if (Value == FDate) return;
+  CheckDateLimits(Value);
+  if (FLoading) {
+    FDate = Value;
+    return;
+  }
+  GotoDate(Value, false);
+  ResetSelection(true, true);
+}
+
+void TCustomZarMonthCalendar::SetUseCurrentDate(bool Value) {
+  if (Value == FUseCurrentDate) return;
+  FUseCurrentDate = Value;
+  if (Value) GotoDate(Today(), false);
+}
+
+void TCustomZarMonthCalendar::SetUseSystemCalendar(bool Value) {
+  if (Value == FUseSystemCalendar) return;
+  FUseSystemCalendar = Value;
+  try {
+    UpdateCalendar();  // raises before it changes anything
+  } catch (...) {
+    // The other calendar cannot show this date: stay with this one.
+    FUseSystemCalendar = !Value;
+    throw;
+  }
+  if (FMonthMenu)
+    for (int i = 0; i < FMonthMenu->Count(); ++i)
+      FMonthMenu->Item(i)->SetCaption(CalMonthName(static_cast<Word>(i + 1)));
+  Invalidate();
+  DoYMChange();
+}
+
+void TCustomZarMonthCalendar::SetDefaultDrawing(bool Value) {
+  if (Value == FDefaultDrawing) return;
+  FDefaultDrawing = Value;
+  Invalidate();
+}
+
+// ---- Day data -----------------------------------------------------------------------------------------------
+
+namespace {
+
+void CheckDayNumber(Word Day) {
+  if (Day < 1 || Day > 31) throw EMonthCalError(Format(SZarInvalidDayNumber, Day));
+}
+
+}  // namespace
+
+void* TCustomZarMonthCalendar::DayData(Word Day) const {
+  CheckDayNumber(Day);
+  return FDayData ? (*FDayData)[Day - 1] : nullptr;
+}
+
+void TCustomZarMonthCalendar::SetDayData(Word Day, void* Value) {
+  CheckDayNumber(Day);
+  if (!FDayData) FDayData = std::make_unique<std::array<void*, 31>>();  // all null
+  (*FDayData)[Day - 1] = Value;
+}
+
+}  // namespace zar
