@@ -1,0 +1,257 @@
+#pragma once
+// TCustomZarDatePicker: a custom-drawn edit control showing a date, a time or
+// both as separate segments (year, month, day, hour, minute, second, AM/PM)
+// in the Solar Hijri or, when switched, the Gregorian calendar. The value is
+// held as parts of the active calendar; every change is detected by
+// comparing TPickerState snapshots, repaints only the changed segments and
+// fires OnChange once. TZarDatePicker is the published form.
+//
+// The class is split by concern: DatePickerValue.cpp (value model, limits,
+// calendar adapters, clipboard), DatePickerEditing.cpp (keyboard, mouse and
+// wheel editing of the segments) and DatePickerPaint.cpp (layout, painting,
+// border, height, hint).
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "CustomControl.h"
+#include "DatePickerLayout.h"
+#include "DatePickerTypes.h"
+
+namespace zar {
+
+class TCustomZarDatePicker : public TCustomControl {
+ public:
+  explicit TCustomZarDatePicker(QWidget* parent = nullptr);
+
+  // ---- Properties ------------------------------------------------------------
+  TAlignment Alignment() const { return FAlignment; }
+  void SetAlignment(TAlignment value);
+  bool AllowCalendarSwitch() const { return FAllowCalendarSwitch; }
+  void SetAllowCalendarSwitch(bool value);
+  bool AllowNull() const { return FAllowNull; }
+  void SetAllowNull(bool value) { FAllowNull = value; }
+  bool AutoMove() const { return FAutoMove; }
+  void SetAutoMove(bool value) { FAutoMove = value; }
+  TAutoMoveDirection AutoMoveDirection() const { return FAutoMoveDirection; }
+  void SetAutoMoveDirection(TAutoMoveDirection value);
+  bool AutoSize() const { return FAutoSize; }
+  void SetAutoSize(bool value);
+  TBorderStyle BorderStyle() const { return FBorderStyle; }
+  void SetBorderStyle(TBorderStyle value);
+  // The 3-D look: a sunken edge instead of the thin border.
+  bool Ctl3D() const { return FCtl3D; }
+  void SetCtl3D(bool value);
+  bool FormattedHint() const { return FFormattedHint; }
+  void SetFormattedHint(bool value) { FFormattedHint = value; }
+  bool HighlightRequired() const { return FHighlightRequired; }
+  void SetHighlightRequired(bool value);
+  bool IntelliYearDigits() const { return FIntelliYearDigits; }
+  void SetIntelliYearDigits(bool value) { FIntelliYearDigits = value; }
+  TZarDateTimeKind Kind() const { return FKind; }
+  void SetKind(TZarDateTimeKind value);
+  bool ReadOnly() const { return FReadOnly; }
+  void SetReadOnly(bool value) { FReadOnly = value; }
+  bool ShowSecond() const { return FShowSecond; }
+  void SetShowSecond(bool value);
+  bool Use12HourClock() const { return FUse12HourClock; }
+  void SetUse12HourClock(bool value);
+  bool UseCurrentDate() const { return FUseCurrentDate; }
+  void SetUseCurrentDate(bool value);
+  bool UseCurrentTime() const { return FUseCurrentTime; }
+  void SetUseCurrentTime(bool value);
+  bool UseSystemCalendar() const { return FUseSystemCalendar; }
+  TDatePickerSegments VisibleSegments() const { return FVisibleSegments; }
+
+  // The value. While a typed entry is pending these report the value from
+  // before it. Setting checks the matching limits and raises
+  // EZarDateTimeError outside them; a day the active calendar cannot show
+  // (years CalMinYear..9999) raises EConvertError.
+  TDate Date() const;
+  void SetDate(TDate value);
+  TTime Time() const;
+  void SetTime(TTime value);
+  TDateTime DateTime() const;
+  void SetDateTime(TDateTime value);
+
+  // Limits; 0 means no limit.
+  TDate MaxDate() const { return FMaxDate; }
+  void SetMaxDate(TDate value);
+  TDate MinDate() const { return FMinDate; }
+  void SetMinDate(TDate value);
+  TTime MaxTime() const { return FMaxTime; }
+  void SetMaxTime(TTime value);
+  TTime MinTime() const { return FMinTime; }
+  void SetMinTime(TTime value);
+  TDateTime MaxDateTime() const { return FMaxDateTime; }
+  void SetMaxDateTime(TDateTime value);
+  TDateTime MinDateTime() const { return FMinDateTime; }
+  void SetMinDateTime(TDateTime value);
+
+  // The clipboard holds the date as short date text of the active calendar.
+  void CopyToClipboard();
+  void CutToClipboard();
+  void PasteFromClipboard();
+
+  TNotifyEvent OnCalendarSwitch;
+  TNotifyEvent OnChange;
+
+  // ---- Overridable operations, in their slot order --------------------------
+  virtual void SetUseSystemCalendar(bool value);
+  virtual bool IsNull() const;
+  virtual void SetIsNull(bool value);
+
+ protected:
+  virtual void CalcTextArea();
+  virtual void LayoutSegments();
+  virtual bool CanModify();
+  virtual void CheckDate(TDate value);
+  virtual void CheckDateTime(TDateTime value);
+  virtual void CheckTime(TTime value);
+  virtual bool IsGrayed();
+  virtual bool NeedsHighlight();
+  virtual void PaintSegment(int index);
+
+  virtual void SegmentChanged(int oldIndex);
+  virtual bool ValueChanged(const TPickerState& old, bool notify);
+  virtual void Change();
+  virtual void SwitchCalendar();
+
+  // ---- Calendar adapters: solar core or Gregorian runtime ---------------------
+  TDateTime CalEncodeDate(Word year, Word month, Word day) const;
+  void CalDecodeDate(TDateTime value, Word& year, Word& month, Word& day) const;
+  TDateTime CalEncodeDateTime(Word year, Word month, Word day, Word hour, Word minute,
+                              Word second, Word msec) const;
+  bool CalIsLeapYear(Word year) const;
+  Word CalDaysInMonth(Word year, Word month) const;
+  Word CalLeapMonth() const;
+  Word CalMinYear() const;
+  Word CalCurrentYear() const;
+  std::string CalDateToStr(TDateTime value) const;
+  std::string CalDateTimeToStr(TDateTime value) const;
+  std::string CalFormatDateTime(std::string_view pattern, TDateTime value) const;
+  TDateTime CalStrToDate(std::string_view text) const;
+  TDateTime CalStrToDateTime(std::string_view text) const;
+
+  // ---- Value operations ----------------------------------------------------------
+  void GetState(TPickerState& state) const;
+  TPickerState GetState() const;
+  void ClampDate();
+  void ClampTime();
+  void ClampDateTime();
+  void ClampDay();
+
+  // ---- Segment editing -------------------------------------------------------------
+  bool CommitEntry();
+  void CompleteYear();
+  void AutoMoveNext();
+  bool IsValidDigitValue(TDatePickerSegment segment, Word value);
+  void StepSegment(TDatePickerSegment segment, int delta);
+  void JumpToLimit(TDatePickerSegment segment, bool toLowest);
+  void AddDays(int days);
+
+  // ---- Painting --------------------------------------------------------------------
+  // What segment index shows: blank while null (DatePickerPaint.cpp).
+  std::string SegmentText(int index) const;
+
+  // ---- Host operations -------------------------------------------------------------
+  void CreateParams(TCreateParams& Params) override;
+  void CreateWnd() override;
+  void Paint() override;
+  bool KeyDownMessage(Word Key, TShiftState Shift) override;
+  void KeyDown(Word& Key, TShiftState Shift) override;
+  void KeyPress(char32_t& Key) override;
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void DblClick() override;
+  bool DoMouseWheelDown(TShiftState Shift, QPoint MousePos) override;
+  bool DoMouseWheelUp(TShiftState Shift, QPoint MousePos) override;
+  void FocusGained() override;
+  void FocusLost(QWidget* NewFocus) override;
+  void Resize() override;
+  void FontChanged() override;
+  bool HintShow(std::string& HintText) override;
+
+  // ---- Fields -----------------------------------------------------------------------
+  TDatePickerSegment CurrentSegment = dsDay;  // the segment with the keyboard caret
+  bool Editing = false;                       // a typed entry is pending
+  Word Hour = 0, Minute = 0, Second = 0, MSec = 0;
+  std::int8_t LastDigit = -1;  // last digit of the pending entry, -1 = none
+  TPickerState PreEditState;   // the value when the pending entry began
+  Word Year = 0, Month = 0, Day = 0;
+
+  // Layout, in client coordinates (DatePickerPaint.cpp).
+  TRect TextArea;
+  TRect SwitchMark;
+  std::array<TSegmentBounds, DatePickerSegmentCount> SegmentBounds{};
+  TRect TextBand;
+
+ private:
+  // Which pair of limits an operation concerns.
+  enum class TLimitKind { Date, Time, DateTime };
+
+  // Value model (DatePickerValue.cpp)
+  void SetLimit(TLimitKind kind, bool maximum, TDateTime value);
+  void CheckLimits(TLimitKind kind, TDateTime value);
+  std::string ValueText(TLimitKind kind, TDateTime value) const;
+  std::string LimitText(TLimitKind kind, TDateTime value) const;
+  TDateTime& LimitField(TLimitKind kind, bool maximum);
+  void ClampValue(TLimitKind kind);
+  void LoadDate(TDateTime value);
+  void LoadTime(TDateTime value);
+  // First and last day the active calendar shows (years CalMinYear..9999).
+  TDate CalFirstDay() const;
+  TDate CalLastDay() const;
+  void CheckSupportedDay(TDateTime value) const;
+  static bool WithinLimits(TDateTime value, TDateTime minimum, TDateTime maximum);
+
+  // Segment editing (DatePickerEditing.cpp)
+  void HandleKey(Word key, TShiftState shift);
+  void SetToNow(TPickerState& old, bool clearWholeState);
+  void MoveToVisibleSegment(int step);
+  void TypeDigit(int digit);
+  bool TypeIntoSegment(int digit, bool& complete);
+  bool TypeTimeDigit(Word& part, TDatePickerSegment segment, Word digit, Word largestLeading);
+  bool WheelStep(TShiftState shift, int delta);
+  void ClampAfterEditOf(TDatePickerSegment segment);
+  TDatePickerSegment FocusSegment() const;
+  Word ExpandedYear(int typedYear) const;
+
+  // Layout and painting (DatePickerPaint.cpp)
+  TSegmentMetrics MeasureSegments();
+  void PaintSeparator(int leftSegment, int rightSegment, char separator);
+  int AutoHeight();
+  void DeriveVisibleSegments();
+  void KeepCaretVisible();
+
+  TAlignment FAlignment = taCenter;
+  bool FAllowCalendarSwitch = true;
+  bool FAllowNull = false;
+  bool FAutoMove = true;
+  TAutoMoveDirection FAutoMoveDirection = amdDMY;
+  bool FAutoSize = true;
+  TBorderStyle FBorderStyle = bsSingle;
+  bool FCtl3D = true;
+  TDatePickerSegments FVisibleSegments{dsYear, dsMonth, dsDay};
+  bool FFormattedHint = false;
+  bool FHighlightRequired = false;
+  bool FIntelliYearDigits = true;
+  bool FIsNull = false;
+  TZarDateTimeKind FKind = dtkDate;
+  TDateTime FMaxDate = 0, FMaxDateTime = 0, FMaxTime = 0;
+  TDateTime FMinDate = 0, FMinDateTime = 0, FMinTime = 0;
+  bool FReadOnly = false;
+  bool FShowSecond = false;
+  bool FUse12HourClock = false;
+  bool FUseCurrentDate = true;
+  bool FUseCurrentTime = true;
+  bool FUseSystemCalendar = false;
+};
+
+// The published form; it adds nothing.
+class TZarDatePicker : public TCustomZarDatePicker {
+ public:
+  using TCustomZarDatePicker::TCustomZarDatePicker;
+};
+
+}  // namespace zar
