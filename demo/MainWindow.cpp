@@ -14,13 +14,16 @@
 #include "BidiText.h"
 #include "CoreArithmeticPage.h"
 #include "CoreTextPage.h"
+#include "CustomDrawPage.h"
 #include "DemoDataSets.h"
 #include "DemoFonts.h"
 #include "FormatSettings.h"
 #include "HomePage.h"
 #include "LinkLabel.h"
+#include "MonthCalendarPage.h"
 #include "PageControl.h"
 #include "PageTexts.h"
+#include "PickerPage.h"
 #include "ZarApplication.h"
 
 namespace zar::demo {
@@ -153,10 +156,16 @@ void TForm1::BuildPages() {
       FHomePage->OnSectionClick = [this](int section) { Label67Click(section); };
       FHomePage->OnOrderClick = [] { OpenUrl(MakerOrderUrl); };
       page = FHomePage;
+    } else if (tag == 21) {
+      page = new TPickerPage;
     } else if (tag == 11) {
       page = new TCoreArithmeticPage;
     } else if (tag == 12) {
       page = new TCoreTextPage;
+    } else if (tag == 41) {
+      page = new TMonthCalendarPage;
+    } else if (tag == 42) {
+      page = new TCustomDrawPage;
     } else {
       page = new QWidget;
     }

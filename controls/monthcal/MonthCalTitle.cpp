@@ -46,8 +46,6 @@ void TCustomZarMonthCalendar::UpdateTitleControls() {
     FTitlePanel->SetColor(colors.TitleBackColor());
     FTitlePanel->show();
     FTitleLabel = new TLabel(FTitlePanel);
-    // The hot areas of the caption assume right-to-left reading order.
-    FTitleLabel->setLayoutDirection(Qt::RightToLeft);
     FTitleLabel->setAlignment(Qt::AlignCenter);
     QFont titleFont = font();
     titleFont.setBold(true);
@@ -127,12 +125,18 @@ void TCustomZarMonthCalendar::UpdateTitleLayout() {
   const int wY = metrics.horizontalAdvance(yearText);
   const int gap = metrics.horizontalAdvance(monthText + " " + yearText) - wM - wY;
   const int x0 = (FTitleLabel->width() - (wM + wY + gap)) / 2;
-  // Right-to-left reading order: the year at the left end, the month at
-  // the right end of the centred caption.
-  FYearTextRect.Left = x0;
-  FYearTextRect.Right = x0 + wY;
-  FMonthTextRect.Left = x0 + wY + gap;
-  FMonthTextRect.Right = FMonthTextRect.Left + wM;
+  // A Persian caption reads right to left: the year at the left end, the
+  // month at the right end of the centred text. The label shows a caption
+  // of Latin letters (a Gregorian month of an English locale) left to
+  // right, with the month first.
+  const bool yearFirst = (monthText + " " + yearText).isRightToLeft();
+  const int leftWidth = yearFirst ? wY : wM;
+  TRect& leftRect = yearFirst ? FYearTextRect : FMonthTextRect;
+  TRect& rightRect = yearFirst ? FMonthTextRect : FYearTextRect;
+  leftRect.Left = x0;
+  leftRect.Right = x0 + leftWidth;
+  rightRect.Left = x0 + leftWidth + gap;
+  rightRect.Right = rightRect.Left + wM + wY - leftWidth;
   if (FYearEdit) FYearEdit->resize(static_cast<int>(wY * 1.125), FYearEdit->height());
 
   const int hM = metrics.height();

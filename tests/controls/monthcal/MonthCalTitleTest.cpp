@@ -109,6 +109,17 @@ TEST_F(TitleTest, PressesOnTheCaptionOpenTheMenuOrTheYearEditor) {
   EXPECT_EQ(cal->YearEdit()->text(), "1403");
 }
 
+// A Gregorian caption in Latin letters reads left to right: the hot areas
+// follow the text as shown.
+TEST_F(TitleTest, HotAreasFollowTheCaptionsReadingOrder) {
+  cal->SetUseSystemCalendar(true);
+  cal->SetDate(Greg(2024, 3, 5));
+  EXPECT_LT(cal->MonthTextRect().Right, cal->YearTextRect().Left);
+  QTest::mouseClick(cal->TitleLabel(), Qt::LeftButton, {}, Inside(cal->YearTextRect()));
+  EXPECT_TRUE(cal->YearEdit()->isVisible());
+  EXPECT_EQ(cal->YearEdit()->text(), "2024");
+}
+
 TEST_F(TitleTest, YearEditorAcceptsOnEnterAndCancelsOnEscape) {
   cal->SetDate(Solar(1403, 12, 30));
   TLabel* label = cal->TitleLabel();
