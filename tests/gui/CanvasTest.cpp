@@ -250,7 +250,7 @@ TEST(CanvasTest, DrawingOutsideAPaintInvalidatesItsRectangle) {
   ASSERT_FALSE(control.Canvas().Painting());
   seen.clear();
   control.Canvas().FillRect({3, 3, 6, 6});
-  QTRY_VERIFY(!seen.empty());
+  EXPECT_TRUE(WaitFor([&] { return !seen.empty(); }));
   EXPECT_EQ(seen, (std::vector<bool>{true, false}));
 }
 

@@ -246,7 +246,7 @@ TEST(ControlPopupTest, PopupIsATopLevelWindowThatLeavesTheFocusAlone) {
   popup->SetTabStop(true);
   popup->SetBounds(300, 400, 120, 90);  // screen coordinates
   popup->show();
-  QTRY_VERIFY(popup->isVisible());
+  EXPECT_TRUE(WaitFor([&] { return popup->isVisible(); }));
   EXPECT_TRUE(popup->isWindow());
   EXPECT_TRUE(popup->HandleAllocated());
   EXPECT_EQ(popup->geometry().topLeft(), QPoint(300, 400));
@@ -292,7 +292,7 @@ TEST(ControlHintTest, HintShowMayRewriteOrSuppressTheHint) {
   EXPECT_EQ(QToolTip::text(), "value of dddd");
   control.Suppress = true;
   requestHint();
-  QTRY_VERIFY(!QToolTip::isVisible());
+  EXPECT_TRUE(WaitFor([] { return !QToolTip::isVisible(); }));
 }
 
 }  // namespace

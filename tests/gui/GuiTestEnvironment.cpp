@@ -39,6 +39,8 @@ void ShowActive(QWidget& widget) {
   QCoreApplication::processEvents();
 }
 
+bool WaitFor(const std::function<bool()>& condition) { return QTest::qWaitFor(condition, 2000); }
+
 QImage Snapshot(QWidget& widget) {
   return widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
 }

@@ -19,6 +19,10 @@ TApplication& App();
 // can be painted and take the focus.
 void ShowActive(QWidget& widget);
 
+// Processes events until condition holds; false after two seconds. (QTest's
+// QTRY macros report to QTestLib, not to GoogleTest.)
+bool WaitFor(const std::function<bool()>& condition);
+
 // What the widget shows now, as an image of its full size.
 QImage Snapshot(QWidget& widget);
 

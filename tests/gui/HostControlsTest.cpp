@@ -22,7 +22,7 @@ TEST(TimerTest, TicksWhileEnabledAndStopsWhenDisabled) {
     ++ticks;
   };
   timer.SetInterval(5);
-  QTRY_VERIFY(ticks >= 3);
+  EXPECT_TRUE(WaitFor([&] { return ticks >= 3; }));
   timer.SetEnabled(false);
   const int stopped = ticks;
   QTest::qWait(30);
