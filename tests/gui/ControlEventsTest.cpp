@@ -207,6 +207,17 @@ TEST(ControlWindowTest, WindowExistsAfterShowWithCreateWndThenResize) {
   EXPECT_EQ(control.Log.back(), "Resize 39x18");
 }
 
+TEST(ControlFontTest, EveryFontChangeIsReportedOnceWithItsColour) {
+  ProbeControl control;
+  TFont font = control.Font();
+  font.SetSize(14);
+  control.SetFont(font);
+  font.SetColor(clRed);
+  control.SetFont(font);  // only the colour differs: Qt sends no event for it
+  EXPECT_EQ(control.Log, (Log{"FontChanged 14 " + std::to_string(clWindowText),
+                              "FontChanged 14 " + std::to_string(clRed)}));
+}
+
 TEST(ControlFocusTest, EnterAndExitFollowTheFocusBetweenControls) {
   QWidget window;
   auto* layout = new QVBoxLayout(&window);

@@ -108,6 +108,11 @@ void ProbeControl::DoExit() {
   TCustomControl::DoExit();
 }
 
+void ProbeControl::FontChanged() {
+  Log.push_back("FontChanged " + std::to_string(Font().Size()) + " " + std::to_string(Font().Color()));
+  TCustomControl::FontChanged();
+}
+
 void ProbeControl::CreateWnd() { Log.push_back("CreateWnd"); }
 
 void ProbeControl::Resize() {

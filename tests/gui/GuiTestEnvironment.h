@@ -53,6 +53,7 @@ class ProbeControl : public TCustomControl {
   void DoExit() override;
   void CreateWnd() override;
   void Resize() override;
+  void FontChanged() override;
 };
 
 std::string ShiftText(TShiftState shift);
