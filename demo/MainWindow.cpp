@@ -23,6 +23,7 @@
 #include "MonthCalendarPage.h"
 #include "PageControl.h"
 #include "PageTexts.h"
+#include "PickerPage.h"
 #include "ZarApplication.h"
 
 namespace zar::demo {
@@ -155,6 +156,8 @@ void TForm1::BuildPages() {
       FHomePage->OnSectionClick = [this](int section) { Label67Click(section); };
       FHomePage->OnOrderClick = [] { OpenUrl(MakerOrderUrl); };
       page = FHomePage;
+    } else if (tag == 21) {
+      page = new TPickerPage;
     } else if (tag == 11) {
       page = new TCoreArithmeticPage;
     } else if (tag == 12) {

@@ -2,12 +2,12 @@
 // automatic move, stepping and jumping with the keys, the wheel, the mouse,
 // the null gestures, the clipboard keys and the calendar-switch gestures.
 
-#include <QCursor>
 #include <algorithm>
 #include <vector>
 
 #include "DatePicker.h"
 #include "GregorianDates.h"
+#include "HostServices.h"
 #include "ZarDateUtils.h"
 
 namespace zar {
@@ -488,7 +488,7 @@ void TCustomZarDatePicker::DblClick() {
     r.Left = SwitchMark.Left;
   else
     r.Right = SwitchMark.Right;
-  if (r.Contains(ScreenToClient(QCursor::pos()))) SwitchCalendar();
+  if (r.Contains(ScreenToClient(TMouse::CursorPos()))) SwitchCalendar();
 }
 
 // ---- Focus --------------------------------------------------------------------------------------

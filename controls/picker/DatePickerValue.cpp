@@ -2,13 +2,12 @@
 // three pairs of limits, the null state, the calendar switch and the
 // clipboard.
 
-#include <QClipboard>
-#include <QGuiApplication>
 #include <algorithm>
 #include <cmath>
 
 #include "DatePicker.h"
 #include "GregorianDates.h"
+#include "HostServices.h"
 #include "TextFormat.h"
 #include "ZarDateUtils.h"
 
@@ -352,7 +351,7 @@ void TCustomZarDatePicker::SwitchCalendar() {
 // ---- Clipboard ---------------------------------------------------------------------------------
 
 void TCustomZarDatePicker::CopyToClipboard() {
-  QGuiApplication::clipboard()->setText(QString::fromStdString(CalDateToStr(Date())));
+  TClipboard::SetAsText(CalDateToStr(Date()));
 }
 
 void TCustomZarDatePicker::CutToClipboard() {
@@ -367,7 +366,7 @@ void TCustomZarDatePicker::CutToClipboard() {
 // the limits changes nothing; nothing escapes from here.
 void TCustomZarDatePicker::PasteFromClipboard() {
   try {
-    const TDate d = CalStrToDate(QGuiApplication::clipboard()->text().toStdString());
+    const TDate d = CalStrToDate(TClipboard::AsText());
     if (d == Date()) {
       SetIsNull(false);
       Change();

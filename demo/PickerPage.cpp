@@ -1,0 +1,152 @@
+#include "PickerPage.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "DatePicker.h"
+#include "ExerciseControls.h"
+#include "GregorianDates.h"
+#include "OptionControls.h"
+#include "ZarDateUtils.h"
+
+namespace zar::demo {
+
+namespace {
+
+// Columns from the right: the options (radio groups, then check boxes), a
+// separator line, the picker with its outputs and help.
+constexpr int RadioX = 514, RadioW = 140;
+constexpr int CheckX = 364, CheckW = 144, CheckH = 20, CheckStep = 24;
+constexpr int SeparatorX = 352;
+constexpr int OutputX = 16, OutputW = 281;
+
+QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
+
+// The key help of the picker, one key and its meaning a line.
+const std::vector<std::pair<const char*, const char*>> KeyHelp = {
+    {"Left/Right", "انتخاب عنصر تاريخ"},
+    {"Up/Down , -/+", "افزايش/كاهش"},
+    {"Home/End", "ابتدا/انتها"},
+    {"PageUp/PageDown", "يك روز افزايش/كاهش تاريخ"},
+    {"CTRL+ PageUp/PageDown", "يك هفته افزايش/كاهش تاريخ"},
+    {"CTRL+ Home/End", "آغاز/پايان سال"},
+    {"CTRL+ Space / *", "امروز"},
+    {"CTRL+ C, X", "كپي"},
+    {"CTRL+ V", "پيست"},
+    {"MouseWheel Up/Down", "افزايش/كاهش"},
+    {"SHIFT+ M.W. Up/Down", "يك روز افزايش/كاهش تاريخ"},
+    {"CTRL+ M.W. Up/Down", "يك هفته افزايش/كاهش تاريخ"},
+    {"DblClick / SHIFT + Space", "انتخاب تقويم"},
+    {"Delete", "خالي"},
+};
+
+}  // namespace
+
+TPickerPage::TPickerPage(QWidget* parent) : QWidget(parent) {
+  ZarDatePicker1 = new TZarDatePicker(this);
+  ZarDatePicker1->setObjectName("ZarDatePicker1");
+  ZarDatePicker1->SetBounds(160, 16, 137, 21);
+  ZarDatePicker1->SetAllowNull(true);
+  ZarDatePicker1->SetFormattedHint(true);
+  ZarDatePicker1->SetHighlightRequired(true);
+  ZarDatePicker1->SetHint("dddd, d mmmm yyyy");
+  ZarDatePicker1->OnChange = [this](TObject*) { ZarDatePicker1Change(); };
+  ZarDatePicker1->OnCalendarSwitch = [this](TObject*) { ZarDatePicker1CalendarSwitch(); };
+  AddCaption(this, Text("تاريخ:"), {302, 18, 44, 17});
+
+  Edit2 = AddResultEdit(this, "Edit2", {OutputX, 48, OutputW, 21});
+  Edit1 = AddResultEdit(this, "Edit1", {OutputX, 72, OutputW, 21});
+  for (QLineEdit* edit : {Edit2, Edit1}) edit->setLayoutDirection(Qt::RightToLeft);
+
+  AddCaption(this, Text("راهنما:"), {302, 100, 44, 17});
+  AddKeyHelpTable(this, KeyHelp, {OutputX, 100, OutputW, 244}, 130);
+
+  auto* separator = new QFrame(this);
+  separator->setFrameShape(QFrame::VLine);
+  separator->setFrameShadow(QFrame::Sunken);
+  separator->setGeometry(SeparatorX, 8, 4, 330);
+
+  BuildOptions();
+}
+
+void TPickerPage::BuildOptions() {
+  RadioGroup1 = new TRadioGroup(Text("نوع انتخابگر"),
+                                {Text("تاريخ"), Text("زمان"), Text("تاريخ/زمان")}, this);
+  RadioGroup1->setGeometry(RadioX, 8, RadioW, 78);
+  RadioGroup2 = new TRadioGroup(Text("تقويم"), {Text("جلالي"), Text("ميلادي")}, this);
+  RadioGroup2->setGeometry(RadioX, 94, RadioW, 58);
+  RadioGroup3 = new TRadioGroup(Text("جهت حرکت خودکار"),
+                                {Text("روز به سال"), Text("سال به روز")}, this);
+  RadioGroup3->setGeometry(RadioX, 160, RadioW, 58);
+  // The initial items are set before the handlers, as a stored form loads.
+  for (TRadioGroup* group : {RadioGroup1, RadioGroup2, RadioGroup3}) group->SetItemIndex(0);
+  RadioGroup1->OnClick = [this] { RadioGroup1Click(); };
+  RadioGroup2->OnClick = [this] { RadioGroup2Click(); };
+  RadioGroup3->OnClick = [this] { RadioGroup3Click(); };
+
+  TZarDatePicker* picker = ZarDatePicker1;
+  struct TOption {
+    const char* Name;
+    const char* Caption;
+    bool Checked;
+    void (TCustomZarDatePicker::*Set)(bool);
+    const char* Hint;
+  };
+  const TOption options[] = {
+      {"CheckBox4", "زمان 12 ساعتي", false, &TCustomZarDatePicker::SetUse12HourClock, ""},
+      {"CheckBox5", "حرکت خودکار", true, &TCustomZarDatePicker::SetAutoMove, ""},
+      {"CheckBox6", "اجازه تغيير تقويم", true, &TCustomZarDatePicker::SetAllowCalendarSwitch,
+       "با انتخاب اين ويژگي، کاربر ميتواند با زدن SHIFT+Space يا کليک دوتايي \r\n"
+       "روي کنترل تقويم را از جلالي به ميلادي يا برعکس تغيير دهد."},
+      {"CheckBox1", "برجسته کردن مقدار ضروري", true, &TCustomZarDatePicker::SetHighlightRequired,
+       "با انتخاب اين ويژگي، در صورت خالي بودن نقطه چين قرمز رسم ميشود"},
+      {"CheckBox2", "اجازه مقدار خالي", true, &TCustomZarDatePicker::SetAllowNull, ""},
+      {"CheckBox3", "نمايش ثانيه", false, &TCustomZarDatePicker::SetShowSecond, ""},
+      {"CheckBox7", "تعداد رقمهاي سال هوشمند", true, &TCustomZarDatePicker::SetIntelliYearDigits,
+       "با انتخاب اين ويژگي، 2 رقمي يا 4 رقمي گرفتن سال از کاربر به طور هوشمند تعيين ميشود."},
+  };
+  int y = 16;
+  for (const TOption& o : options) {
+    // Tool tips break lines at LF; the program's hint keeps CR LF.
+    AddOptionCheckBox(this, o.Name, Text(o.Caption), o.Checked, {CheckX, y, CheckW, CheckH},
+                      [picker, set = o.Set](bool on) { (picker->*set)(on); },
+                      Text(o.Hint).remove(QChar('\r')));
+    y += CheckStep;
+  }
+}
+
+// The value in both calendars, in the pattern of the picker's kind; the
+// pattern also becomes the picker's formatted hint.
+void TPickerPage::ZarDatePicker1Change() {
+  if (ZarDatePicker1->IsNull()) {
+    Edit2->setText(Text("تاريخي انتخاب نشده است"));
+    Edit1->clear();
+    return;
+  }
+  const char* pattern = "dddd, d mmmm yyyy";
+  if (ZarDatePicker1->Kind() == dtkTime) pattern = "hh:nn:ss";
+  if (ZarDatePicker1->Kind() == dtkDateTime) pattern = "dddd, d mmmm yyyy - hh:nn:ss";
+  ZarDatePicker1->SetHint(pattern);
+  const TDateTime value = ZarDatePicker1->DateTime();
+  ShowResult(Edit2, ZarFormatDateTime(pattern, value));
+  ShowResult(Edit1, FormatDateTime(pattern, value));
+}
+
+void TPickerPage::ZarDatePicker1CalendarSwitch() {
+  RadioGroup2->SetItemIndex(ZarDatePicker1->UseSystemCalendar() ? 1 : 0);
+}
+
+void TPickerPage::RadioGroup1Click() {
+  constexpr TZarDateTimeKind kinds[] = {dtkDate, dtkTime, dtkDateTime};
+  ZarDatePicker1->SetKind(kinds[RadioGroup1->ItemIndex()]);
+  ZarDatePicker1Change();
+}
+
+void TPickerPage::RadioGroup2Click() { ZarDatePicker1->SetUseSystemCalendar(RadioGroup2->ItemIndex() == 1); }
+
+void TPickerPage::RadioGroup3Click() {
+  ZarDatePicker1->SetAutoMoveDirection(RadioGroup3->ItemIndex() == 0 ? amdDMY : amdYMD);
+}
+
+}  // namespace zar::demo
