@@ -49,16 +49,10 @@ void RepaintQt(benchmark::State& state) {
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  benchmark::RegisterBenchmark("Repaint/Zar", RepaintZar);
-  benchmark::RegisterBenchmark("Repaint/QCalendarWidget", RepaintQt);
-  // Five short repetitions by default, so that the table compares medians;
-  // flags given on the command line come later and win.
-  std::vector<char*> args(argv, argv + argc);
-  char repetitions[] = "--benchmark_repetitions=5";
-  char minTime[] = "--benchmark_min_time=0.1";
-  args.insert(args.begin() + 1, {repetitions, minTime});
-  argc = static_cast<int>(args.size());
-  argv = args.data();
+  // Five repetitions, so that the table compares medians.
+  for (const auto& [name, function] : {std::pair{"Repaint/Zar", &RepaintZar},
+                                       std::pair{"Repaint/QCalendarWidget", &RepaintQt}})
+    benchmark::RegisterBenchmark(name, function)->Repetitions(5)->MinTime(0.1);
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   zar::bench::MedianCollector collector;

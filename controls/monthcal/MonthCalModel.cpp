@@ -357,19 +357,10 @@ void TCustomZarMonthCalendar::SetMaxDate(TDate Value) {
   if (Value != 0 && FMinDate != 0 && Value < FMinDate)
     throw ECustomCalendarError(
         Format(SZarDateTimeMin, CalDateToStr(Value), ZarDateToStr(FMinDate)));
-  const TDate old = FMaxDate;
-  FMaxDate = Value;
-  if (Value == 0 || FDate <= Value) return;
-  if (FLoading) {
-    FDate = Value;
-    return;
-  }
-  try {
-    GotoDate(Value, false);
-  } catch (...) {
-    FMaxDate = old;  // a limit the calendar cannot show is refused whole
-    throw;
-  }
+  if (Value != 0 && FDate > Value)
+    MoveDateOntoLimit(FMaxDate, Value);
+  else
+    FMaxDate = Value;
 }
 
 void TCustomZarMonthCalendar::SetMinDate(TDate Value) {
@@ -378,9 +369,17 @@ void TCustomZarMonthCalendar::SetMinDate(TDate Value) {
   if (Value != 0 && FMaxDate != 0 && Value > FMaxDate)
     throw ECustomCalendarError(
         Format(SZarDateTimeMax, CalDateToStr(Value), ZarDateToStr(FMaxDate)));
-  const TDate old = FMinDate;
-  FMinDate = Value;
-  if (Value == 0 || FDate >= Value) return;
+  if (Value != 0 && FDate < Value)
+    MoveDateOntoLimit(FMinDate, Value);
+  else
+    FMinDate = Value;
+}
+
+// Stores a limit that the date lies beyond and moves the date onto it; a
+// limit the calendar cannot show is refused whole.
+void TCustomZarMonthCalendar::MoveDateOntoLimit(TDate& Limit, TDate Value) {
+  const TDate old = Limit;
+  Limit = Value;
   if (FLoading) {
     FDate = Value;
     return;
@@ -388,7 +387,7 @@ void TCustomZarMonthCalendar::SetMinDate(TDate Value) {
   try {
     GotoDate(Value, false);
   } catch (...) {
-    FMinDate = old;
+    Limit = old;
     throw;
   }
 }

@@ -242,6 +242,7 @@ class TCustomZarMonthCalendar : public TCustomGrid {
 
   // ---- Model helpers --------------------------------------------------------------------------
   void MoveCursor(TDateTime Value);
+  void MoveDateOntoLimit(TDate& Limit, TDate Value);
   TDateTime GetRange(int Index) const;
   bool MultiMode() const { return FOptions.Contains(mcoMultiSelect); }
   bool RangeMode() const { return FOptions.Contains(mcoRangeSelect); }

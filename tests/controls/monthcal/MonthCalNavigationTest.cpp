@@ -260,9 +260,7 @@ TEST_F(NavigationTest, WheelStepsMonthsAndYearsWithinTheLimits) {
 TEST_F(NavigationTest, WheelCollapsesAMultiDaySelection) {
   cal->SetOptions(cal->Options() + TMonthCalOptions{mcoRangeSelect});
   cal->SetDate(Solar(1403, 1, 28));
-  Press(CellCenter(IndexOf(Solar(1403, 1, 28))));
-  MoveTo(CellCenter(IndexOf(Solar(1403, 2, 3))));
-  Release(CellCenter(IndexOf(Solar(1403, 2, 3))));
+  DragDays(Solar(1403, 1, 28), Solar(1403, 2, 3));
   EXPECT_EQ(cal->MonthStart(), Solar(1403, 1, 1));  // a trailing end keeps the month
   EXPECT_EQ(cal->Date(), Solar(1403, 2, 3));
   Wheel(-1);
@@ -287,9 +285,7 @@ TEST_F(NavigationTest, OptionsSetterKeepsTheOptionsConsistent) {
 TEST_F(NavigationTest, ChangingTheModeCollapsesTheSelectionAndClicks) {
   cal->SetOptions(cal->Options() + TMonthCalOptions{mcoRangeSelect});
   cal->SetDate(Solar(1403, 1, 10));
-  Press(CellCenter(IndexOf(Solar(1403, 1, 10))));
-  MoveTo(CellCenter(IndexOf(Solar(1403, 1, 13))));
-  Release(CellCenter(IndexOf(Solar(1403, 1, 13))));
+  DragDays(Solar(1403, 1, 10), Solar(1403, 1, 13));
   cal->Events.clear();
   cal->SetOptions(cal->Options() - TMonthCalOptions{mcoRangeSelect} + TMonthCalOptions{mcoMultiSelect});
   EXPECT_EQ(cal->SelectedCount(), 1);

@@ -67,6 +67,12 @@ void CalendarTest::ClickCell(int index, Qt::KeyboardModifiers mods) {
   Release(CellCenter(index), mods);
 }
 
+void CalendarTest::DragDays(TDateTime from, TDateTime to) {
+  Press(CellCenter(IndexOf(from)));
+  MoveTo(CellCenter(IndexOf(to)));
+  Release(CellCenter(IndexOf(to)));
+}
+
 void CalendarTest::Key(Qt::Key key, Qt::KeyboardModifiers mods) { QTest::keyClick(cal.get(), key, mods); }
 
 void CalendarTest::Wheel(int notches, Qt::KeyboardModifiers mods) {

@@ -61,6 +61,8 @@ class CalendarTest : public ::testing::Test {
   void MoveTo(QPoint p);
   void Release(QPoint p, Qt::KeyboardModifiers mods = {});
   void ClickCell(int index, Qt::KeyboardModifiers mods = {});
+  // Presses the left button on the day from, drags to the day to, releases.
+  void DragDays(TDateTime from, TDateTime to);
   void Key(Qt::Key key, Qt::KeyboardModifiers mods = {});
   void Wheel(int notches, Qt::KeyboardModifiers mods = {});
 

@@ -176,9 +176,7 @@ TEST_F(TitleTest, YearSpinRangeFollowsTheLimitsAndTheCalendar) {
 TEST_F(TitleTest, AcceptingTheYearCollapsesARange) {
   cal->SetOptions(cal->Options() + TMonthCalOptions{mcoRangeSelect});
   cal->SetDate(Solar(1403, 1, 10));
-  Press(CellCenter(IndexOf(Solar(1403, 1, 10))));
-  MoveTo(CellCenter(IndexOf(Solar(1403, 1, 14))));
-  Release(CellCenter(IndexOf(Solar(1403, 1, 14))));
+  DragDays(Solar(1403, 1, 10), Solar(1403, 1, 14));
   QTest::mouseClick(cal->TitleLabel(), Qt::LeftButton, {}, Inside(cal->YearTextRect()));
   QTest::keyClick(cal->YearEdit(), Qt::Key_Escape);
   EXPECT_EQ(cal->SelectedCount(), 5);
