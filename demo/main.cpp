@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "MainWindow.h"
+#include "ReportForm.h"
 #include "Screenshots.h"
 #include "ZarApplication.h"
 
@@ -49,6 +50,8 @@ int main(int argc, char** argv) {
   app.SetUnattended(screenshots.has_value());
 
   zar::demo::TForm1 form(QCoreApplication::applicationDirPath());
+  // The report is created after the main window and never shown by itself.
+  zar::demo::TQuickReport2 report;
   form.show();
   if (screenshots) return zar::demo::SaveScreenshots(form, *screenshots) ? 0 : 1;
   if (QGuiApplication::platformName() == "offscreen")
