@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "GregorianDates.h"
 #include "MonthCalendar.h"
@@ -64,7 +65,11 @@ TMonthCalendarPage::TMonthCalendarPage(QWidget* parent) : QWidget(parent) {
   Label7->setObjectName("Label7");
   Label7->setGeometry(12, 184, 324, 109);
   Label7->setWordWrap(true);
-  Label7->setAlignment(Qt::AlignTop | Qt::AlignRight);
+  Label7->setAlignment(Qt::AlignTop | Qt::AlignLeading);
+  // The calendar sizes itself to its font; the text stays 15 pixels under it.
+  ZarMonthCalendar1->OnResize = [this](TObject*) {
+    Label7->move(Label7->x(), std::max(184, ZarMonthCalendar1->geometry().bottom() + 16));
+  };
 
   RadioGroup7 = AddRadioGroup(this, "تقويم", {"جلالي", "ميلادي"}, {OptionsX, 12, OptionsW, 58});
   RadioGroup8 = AddRadioGroup(this, "حالت انتخاب", {"يک روز", "محدوده", "چندگانه"},
