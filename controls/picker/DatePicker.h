@@ -135,6 +135,8 @@ class TCustomZarDatePicker : public TCustomControl {
   TDateTime CalStrToDateTime(std::string_view text) const;
 
   // ---- Value operations ----------------------------------------------------------
+  // The stored null flag itself, whatever a descendant's IsNull reports.
+  bool IsNullField() const { return FIsNull; }
   void GetState(TPickerState& state) const;
   TPickerState GetState() const;
   void ClampDate();

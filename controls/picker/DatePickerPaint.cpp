@@ -215,7 +215,7 @@ bool TCustomZarDatePicker::IsGrayed() { return !Enabled(); }
 bool TCustomZarDatePicker::NeedsHighlight() { return FHighlightRequired && FAllowNull && IsNull(); }
 
 std::string TCustomZarDatePicker::SegmentText(int index) const {
-  if (FIsNull) return "  ";
+  if (IsNullField()) return "  ";
   switch (index) {
     case dsYear: return std::to_string(Year);
     case dsMonth: return std::to_string(Month);
