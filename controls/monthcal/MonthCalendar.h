@@ -223,8 +223,6 @@ class TCustomZarMonthCalendar : public TCustomGrid {
   void Resize() override;
   void FontChanged() override;
 
-  bool Updating() const { return FUpdating; }
-
  private:
   // ---- Calendar adapters: solar, or Gregorian with UseSystemCalendar ----------------------
   void CalDecodeDate(TDateTime Date, Word& Year, Word& Month, Word& Day) const;

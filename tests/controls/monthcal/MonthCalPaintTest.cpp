@@ -184,6 +184,17 @@ TEST_F(PaintTest, AutoSizeFitsTheFontAndTheDayNames) {
   EXPECT_EQ(cal->ClientWidth(), w * 7 - 1);
 }
 
+TEST_F(PaintTest, AFontChangeResizesTheCellsAndTheTitle) {
+  const int rowHeight = cal->DefaultRowHeight();
+  QFont larger = cal->font();
+  larger.setPixelSize(20);
+  cal->setFont(larger);
+  EXPECT_GT(cal->DefaultRowHeight(), rowHeight);
+  EXPECT_EQ(cal->TitleLabel()->font().pixelSize(), 20);
+  EXPECT_TRUE(cal->TitleLabel()->font().bold());
+  EXPECT_EQ(cal->TitlePanel()->height(), 2 * (cal->DefaultRowHeight() + 1));
+}
+
 TEST_F(PaintTest, WithoutAutoSizeWholeCellsFitTheGivenSize) {
   cal->SetAutoSize(false);
   cal->SetClientWidth(400);
