@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "Alignment.h"
 #include "DateTimeBase.h"
 
 namespace zar {
@@ -34,7 +35,6 @@ inline bool IsEditState(TDataSetState state) noexcept {
   return state == dsEdit || state == dsInsert;
 }
 
-enum TAlignment : std::uint8_t { taLeftJustify, taRightJustify, taCenter };
 
 // What a dataset tells its data sources and they tell their data links.
 enum TDataEvent : std::uint8_t {

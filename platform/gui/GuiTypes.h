@@ -8,6 +8,7 @@
 #include <QRect>
 #include <functional>
 
+#include "Alignment.h"
 #include "DateTimeBase.h"
 #include "ZarSet.h"
 
@@ -71,7 +72,6 @@ using TShiftState = TSet<TShiftStateFlag>;
 
 enum TMouseButton : std::uint8_t { mbLeft, mbRight, mbMiddle };
 
-enum TAlignment : std::uint8_t { taLeftJustify, taRightJustify, taCenter };
 enum TBorderStyle : std::uint8_t { bsNone, bsSingle };
 enum TTextLayout : std::uint8_t { tlTop, tlCenter, tlBottom };
 

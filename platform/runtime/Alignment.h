@@ -1,0 +1,11 @@
+#pragma once
+// Horizontal alignment of text, shared by dataset fields (their display
+// alignment) and controls.
+
+#include <cstdint>
+
+namespace zar {
+
+enum TAlignment : std::uint8_t { taLeftJustify, taRightJustify, taCenter };
+
+}  // namespace zar
