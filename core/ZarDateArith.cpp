@@ -98,11 +98,12 @@ TDateTime ZarEncodeDate(Word Year, Word Month, Word Day) {
   return date;
 }
 
-bool ZarDecodeDateFully(TDateTime DateTime, Word& Year, Word& Month, Word& Day,
-                        Word& DayOfWeek) noexcept {
-  Year = Month = Day = DayOfWeek = 0;
-  std::int64_t serial = 0;
-  if (!DaySerial(DateTime, serial)) return false;
+namespace {
+
+// Year, month and day of a day serial; false (outputs untouched) before the
+// epoch or beyond the 16-bit Year. Shared by both decoders, so that the
+// plain one pays for neither the weekday nor the leap test.
+inline bool DecodeSerial(std::int64_t serial, Word& Year, Word& Month, Word& Day) noexcept {
   const std::int64_t d = serial + SolarEpochOffset;
   if (d <= 0) return false;
 
@@ -114,19 +115,30 @@ bool ZarDecodeDateFully(TDateTime DateTime, Word& Year, Word& Month, Word& Day,
     year = y0;
     dayOfYear = IsLeap(y0) ? 366 : 365;
   }
-  if (year > MaxDecodedYear) return false;  // does not fit the 16-bit Year
+  if (year > MaxDecodedYear) return false;
 
   const MonthAndDay md = MonthAndDayOfYear[dayOfYear - 1];
   Year = static_cast<Word>(year);
   Month = md.month;
   Day = md.day;
+  return true;
+}
+
+}  // namespace
+
+bool ZarDecodeDateFully(TDateTime DateTime, Word& Year, Word& Month, Word& Day,
+                        Word& DayOfWeek) noexcept {
+  Year = Month = Day = DayOfWeek = 0;
+  std::int64_t serial = 0;
+  if (!DaySerial(DateTime, serial) || !DecodeSerial(serial, Year, Month, Day)) return false;
   DayOfWeek = static_cast<Word>(FloorMod7(serial) + 1);
-  return IsLeap(year);
+  return IsLeap(Year);
 }
 
 void ZarDecodeDate(TDateTime DateTime, Word& Year, Word& Month, Word& Day) noexcept {
-  Word dayOfWeek = 0;
-  ZarDecodeDateFully(DateTime, Year, Month, Day, dayOfWeek);
+  Year = Month = Day = 0;
+  std::int64_t serial = 0;
+  if (DaySerial(DateTime, serial)) DecodeSerial(serial, Year, Month, Day);
 }
 
 Word ZarDayOfWeek(TDateTime DateTime) noexcept {
