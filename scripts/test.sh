@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets everything up on a fresh machine and runs every test: the full build
-# with all tests, the core and dataset tests again under AddressSanitizer and
-# UndefinedBehaviorSanitizer, and a short fuzzing run of the packet reader.
+# with all tests, a check of the installed package, every test again under
+# AddressSanitizer and UndefinedBehaviorSanitizer, and a short fuzzing run of
+# the data packet reader.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -23,13 +24,16 @@ cmake --build build-package
 ./build-package/consumer | diff -u tests/package/expected.txt -
 echo "package check passed"
 
-echo "== sanitizer build (core, runtime, dataset layer)"
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZARDATE_SANITIZE=ON \
-  -DZARDATE_WIDGETS=OFF -DZARDATE_BENCH=OFF
-cmake --build build-asan -j "$jobs"
-ctest --test-dir build-asan --output-on-failure -j "$jobs"
+echo "== fuzzing the data packet reader"
+bash fuzz/run.sh
 
-if [ -x fuzz/run.sh ] || [ -f fuzz/run.sh ]; then
-  echo "== fuzzing the data packet reader"
-  bash fuzz/run.sh
-fi
+echo "== sanitizer build (AddressSanitizer and UndefinedBehaviorSanitizer)"
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZARDATE_SANITIZE=ON \
+  -DZARDATE_BENCH=OFF
+cmake --build build-asan -j "$jobs"
+# The core, runtime and dataset tests also check for leaks. The widget tests
+# do not: Qt is not exception-safe, and the tests that throw from event
+# handlers on purpose leave a few of Qt's event objects unfreed.
+ctest --test-dir build-asan --output-on-failure -j "$jobs" -L core
+ASAN_OPTIONS=detect_leaks=0 ctest --test-dir build-asan --output-on-failure -j "$jobs" -L widgets
+

@@ -32,10 +32,12 @@ class PickerRandomTest : public PickerTest {
 
   void Configure(std::mt19937& random) {
     auto chance = [&](int percent) { return static_cast<int>(random() % 100) < percent; };
-    for (auto set : {&TTestPicker::SetMaxDate, &TTestPicker::SetMinDate, &TTestPicker::SetMaxTime,
-                     &TTestPicker::SetMinTime, &TTestPicker::SetMaxDateTime,
-                     &TTestPicker::SetMinDateTime})
-      (picker->*set)(0);
+    picker->SetMaxDate(0);
+    picker->SetMinDate(0);
+    picker->SetMaxTime(0);
+    picker->SetMinTime(0);
+    picker->SetMaxDateTime(0);
+    picker->SetMinDateTime(0);
     picker->SetIsNull(false);
     picker->SetKind(static_cast<TZarDateTimeKind>(random() % 3));
     picker->SetAutoMoveDirection(chance(50) ? amdYMD : amdDMY);
