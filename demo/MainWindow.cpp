@@ -202,20 +202,20 @@ void TForm1::BuildBottomBar() {
 
   // The buttons keep their own captions and take only the enabled state
   // from their actions.
-  struct TButtonSpec {
+  struct TBarButton {
     const char* Name;
     const char* Caption;
     int X;
     QAction* Action;
   };
-  const TButtonSpec buttons[] = {{"ButtonHome", "صفحه نخست", 543, acHome},
+  const TBarButton buttons[] = {{"ButtonHome", "صفحه نخست", 543, acHome},
                                  {"ButtonPrior", "پيشين >", 443, acPrior},
                                  {"ButtonNext", "< پسين", 349, acNext}};
-  for (const TButtonSpec& spec : buttons) {
-    auto* button = new QPushButton(LeftToRight(QString::fromUtf8(spec.Caption)), this);
-    button->setObjectName(spec.Name);
-    button->setGeometry(spec.X, top + 20, 89, 22);
-    QAction* action = spec.Action;
+  for (const TBarButton& entry : buttons) {
+    auto* button = new QPushButton(LeftToRight(QString::fromUtf8(entry.Caption)), this);
+    button->setObjectName(entry.Name);
+    button->setGeometry(entry.X, top + 20, 89, 22);
+    QAction* action = entry.Action;
     connect(button, &QPushButton::clicked, action, &QAction::trigger);
     connect(action, &QAction::changed, button,
             [button, action] { button->setEnabled(action->isEnabled()); });
