@@ -154,7 +154,8 @@ void ZarIncAMonth(Word& Year, Word& Month, Word& Day, Integer NumberOfMonths) no
 TDateTime ZarIncMonth(TDateTime DateTime, Integer NumberOfMonths) {
   Word year = 0, month = 0, day = 0;
   ZarDecodeDate(DateTime, year, month, day);
-  if (month == 0) throw EConvertError(std::string(SDateEncodeError));
+  if (month == 0 || !StepStaysInYears(year, month, NumberOfMonths))
+    throw EConvertError(std::string(SDateEncodeError));
   ZarIncAMonth(year, month, day, NumberOfMonths);
   return WithTimeOf(ZarEncodeDate(year, month, day), DateTime);
 }

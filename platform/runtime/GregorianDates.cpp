@@ -156,7 +156,8 @@ void IncAMonth(Word& Year, Word& Month, Word& Day, Integer NumberOfMonths) noexc
 TDateTime IncMonth(TDateTime DateTime, Integer NumberOfMonths) {
   Word year = 0, month = 0, day = 0;
   DecodeDate(DateTime, year, month, day);
-  if (month == 0) throw EConvertError("Invalid argument to date encode");
+  if (month == 0 || !StepStaysInYears(year, month, NumberOfMonths))
+    throw EConvertError("Invalid argument to date encode");
   IncAMonth(year, month, day, NumberOfMonths);
   return WithTimeOf(EncodeDate(year, month, day), DateTime);
 }

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cmath>
+#include <cstdint>
 
 #include "DateTimeBase.h"
 
@@ -28,6 +29,14 @@ void StepMonths(Word& Year, Word& Month, Word& Day, Integer NumberOfMonths,
   // Guards a caller's month outside 1..12, which the contract excludes.
   if (Month >= 1 && Month <= 12 && Day > lengths[isLeap(Year)][Month])
     Day = lengths[isLeap(Year)][Month];
+}
+
+// Whether a step by NumberOfMonths keeps Year/Month within years 1..9999,
+// counted in wide arithmetic: StepMonths' 16-bit year would wrap a step of
+// 65536 years or more back into range and hide the overflow.
+inline bool StepStaysInYears(Word Year, Word Month, Integer NumberOfMonths) noexcept {
+  const std::int64_t month = std::int64_t{Year} * 12 + (Month - 1) + NumberOfMonths;
+  return month >= 12 && month < std::int64_t{10000} * 12;
 }
 
 // The new day serial with the time of day of the original value: its

@@ -123,6 +123,10 @@ TEST(SolarArithmetic, IncMonthKeepsTimeAndRaisesOutsideRange) {
   const TDateTime v = ZarEncodeDate(1403, 6, 31) + 0.4375;
   EXPECT_DOUBLE_EQ(ZarIncMonth(v, 1), ZarEncodeDate(1403, 7, 30) + 0.4375);
   EXPECT_THROW(ZarIncMonth(v, 12 * 8597), EConvertError);
+  // Whole multiples of 65536 years must not wrap the 16-bit year back into range.
+  for (const Integer months : {12 * 65536, -12 * 65536, 12 * 65536 + 12, -12 * 65536 - 12})
+    EXPECT_THROW(ZarIncMonth(v, months), EConvertError) << months;
+  EXPECT_DOUBLE_EQ(ZarIncMonth(ZarEncodeDate(9999, 12, 1), -12 * 9998), ZarEncodeDate(1, 12, 1));
   EXPECT_THROW(ZarIncMonth(-500000, 1), EConvertError);
   // A serial before 1899-12-30 carries its time with a negative sign.
   const TDateTime old = ZarEncodeDate(1278, 1, 1) - 0.25;

@@ -114,6 +114,9 @@ TEST(GregorianArithmetic, IncMonthClampsTheDay) {
   // Beyond the calendar's range there is no date to land on.
   EXPECT_THROW(IncMonth(EncodeDate(9999, 12, 1), 1), EConvertError);
   EXPECT_THROW(IncMonth(EncodeDate(1, 1, 1), -1), EConvertError);
+  // Whole multiples of 65536 years must not wrap the 16-bit year back into range.
+  for (const Integer months : {12 * 65536, -12 * 65536, 12 * 65536 + 12, -12 * 65536 - 12})
+    EXPECT_THROW(IncMonth(EncodeDate(2024, 1, 1), months), EConvertError) << months;
   EXPECT_THROW(IncMonth(std::numeric_limits<double>::quiet_NaN(), 1), EConvertError);
 }
 
