@@ -311,12 +311,11 @@ bool TCustomZarDatePicker::CommitEntry() {
     ok = false;
   }
   Editing = false;
-  // A picker made null while the entry was pending (Delete does not
-  // commit) is notified by ValueChanged already; one change, one OnChange.
-  const bool wasNull = FIsNull;
+  // Repaints what completion and the limits changed; a picker made null
+  // while the entry was pending (Delete does not commit) leaves the null
+  // state here and reports that on its own.
   ValueChanged(s, false);
-  const bool notified = wasNull && !FIsNull;
-  if (!notified && GetState() != PreEditState) Change();
+  if (GetState() != PreEditState) Change();
   return ok;
 }
 
