@@ -1,5 +1,6 @@
 #include "DemoDataSets.h"
 
+#include <exception>
 #include <filesystem>
 
 #include "Exceptions.h"
@@ -120,8 +121,8 @@ std::vector<std::string> TDemoDataSets::OpenAtStartup() {
     try {
       dataSet->Open();
       dataSet->SetLogChanges(false);
-    } catch (const Exception& error) {
-      errors.push_back(error.Message());
+    } catch (const std::exception& error) {  // any failure, not only the layer's own
+      errors.push_back(error.what());
     }
   }
   if (cdsOrders.Active()) CopyOrders();
