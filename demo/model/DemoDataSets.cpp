@@ -3,7 +3,6 @@
 #include <exception>
 #include <filesystem>
 
-#include "Exceptions.h"
 
 namespace zardemo {
 
