@@ -4,7 +4,9 @@
 // change made here collapses a multi-day selection and then goes through
 // GotoDate with notification.
 
+#include <QCoreApplication>
 #include <QFontMetrics>
+#include <QResizeEvent>
 #include <algorithm>
 #include <cstdlib>
 
@@ -110,6 +112,13 @@ void TCustomZarMonthCalendar::RealignTitle() {
   const QPoint origin = ClientOrigin();
   FTitlePanel->setGeometry(origin.x(), origin.y(), ClientWidth(),
                            2 * (DefaultRowHeight() + GridLineWidth()));
+  // A hidden panel hears of its new size only when it is shown, but the
+  // anchored label and right button must follow now: the caption's hot
+  // areas are measured on the label's width right after this.
+  if (FTitlePanel->testAttribute(Qt::WA_PendingResizeEvent)) {
+    QResizeEvent resized(FTitlePanel->size(), FTitlePanel->size());
+    QCoreApplication::sendEvent(FTitlePanel, &resized);
+  }
 }
 
 // ---- Laying out the title -----------------------------------------------------------------------

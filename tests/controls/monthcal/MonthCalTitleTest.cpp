@@ -109,6 +109,22 @@ TEST_F(TitleTest, PressesOnTheCaptionOpenTheMenuOrTheYearEditor) {
   EXPECT_EQ(cal->YearEdit()->text(), "1403");
 }
 
+// A hidden calendar that changes its size (a drop-down between two shows)
+// measures the hot areas on the label's new width, and the right button
+// keeps its place at the panel's right edge.
+TEST_F(TitleTest, HotAreasFollowAResizeWhileHidden) {
+  cal->hide();
+  QCoreApplication::processEvents();
+  cal->SetOptions(cal->Options() + TMonthCalOptions{mcoWeekNumbers});
+  cal->show();
+  QCoreApplication::processEvents();
+  const TRect month = cal->MonthTextRect();
+  const TRect year = cal->YearTextRect();
+  EXPECT_EQ(cal->TitleLabel()->width(), cal->TitlePanel()->width() - 64);
+  EXPECT_LE(std::abs(year.Left - (cal->TitleLabel()->width() - month.Right)), 1);
+  EXPECT_EQ(cal->TitlePanel()->width() - cal->RightMonthButton()->geometry().right() - 1, 6);
+}
+
 // A Gregorian caption in Latin letters reads left to right: the hot areas
 // follow the text as shown.
 TEST_F(TitleTest, HotAreasFollowTheCaptionsReadingOrder) {
