@@ -375,8 +375,10 @@ void TCustomZarMonthCalendar::SetOptions(TMonthCalOptions Value) {
     GotoDate(saved, false);
   }
   if (FLoading) return;
-  if (changed.Contains(mcoMonthButtons) || changed.Contains(mcoMonthPopupMenu) ||
-      changed.Contains(mcoYearEditor)) {
+  // The first window creates the title band with the options of that time
+  // (and lays out its caption); until then there is nothing to follow.
+  if (FTitlePanel && (changed.Contains(mcoMonthButtons) || changed.Contains(mcoMonthPopupMenu) ||
+                      changed.Contains(mcoYearEditor))) {
     UpdateTitleControls();
     if (Value.Contains(mcoYearEditor)) UpdateTitleLayout();
   }

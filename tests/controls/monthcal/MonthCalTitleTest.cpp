@@ -9,6 +9,7 @@
 #include "HostControls.h"
 #include "MonthCalTestSupport.h"
 #include "YearEdit.h"
+#include "ZarDateUtils.h"
 
 namespace zar::test {
 namespace {
@@ -201,6 +202,21 @@ TEST_F(TitleTest, AcceptingTheYearCollapsesARange) {
   QTest::keyClick(cal->YearEdit(), Qt::Key_Return);
   EXPECT_EQ(cal->SelectedCount(), 1);
   EXPECT_EQ(cal->Events, std::vector<std::string>{"Click"});
+}
+
+// Title options changed from code before the first window: the window
+// still creates the band with its caption and reports the first month.
+TEST_F(TitleTest, TitleOptionsSetBeforeTheFirstWindow) {
+  TTestCalendar fresh;
+  fresh.SetDate(Solar(1403, 5, 5));
+  fresh.SetOptions(fresh.Options() - TMonthCalOptions{mcoYearEditor});
+  fresh.Events.clear();
+  ShowActive(fresh);
+  ASSERT_NE(fresh.TitleLabel(), nullptr);
+  EXPECT_EQ(fresh.TitleLabel()->Caption(), ZarLongMonthNames[5] + " 1403");
+  EXPECT_EQ(fresh.Events, std::vector<std::string>{"YMChange"});
+  EXPECT_EQ(fresh.YearEdit(), nullptr);
+  EXPECT_NE(fresh.RightMonthButton(), nullptr);
 }
 
 TEST_F(TitleTest, TitleControlsFollowTheOptions) {
