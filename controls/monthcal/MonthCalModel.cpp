@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "CalendarRoutines.h"
 #include "GregorianDates.h"
 #include "HostControls.h"
 #include "MonthCalScope.h"
@@ -66,42 +67,41 @@ void TCustomZarMonthCalendar::CreateWnd() {
 
 // ---- Calendar adapters ------------------------------------------------------------------
 
+const TCalendarRoutines& TCustomZarMonthCalendar::Calendar() const {
+  return CalendarRoutines(FUseSystemCalendar);
+}
+
 void TCustomZarMonthCalendar::CalDecodeDate(TDateTime Date, Word& Year, Word& Month,
                                             Word& Day) const {
-  if (FUseSystemCalendar)
-    DecodeDate(Date, Year, Month, Day);
-  else
-    ZarDecodeDate(Date, Year, Month, Day);
+  Calendar().DecodeDate(Date, Year, Month, Day);
 }
 
 TDateTime TCustomZarMonthCalendar::CalEncodeDate(Word Year, Word Month, Word Day) const {
-  return FUseSystemCalendar ? EncodeDate(Year, Month, Day) : ZarEncodeDate(Year, Month, Day);
+  return Calendar().EncodeDate(Year, Month, Day);
 }
 
 Word TCustomZarMonthCalendar::CalDayOfWeek(TDateTime Date) const {
-  return FUseSystemCalendar ? DayOfTheWeek(Date) : ZarDayOfWeek(Date);
+  return Calendar().DayOfWeek(Date);
 }
 
 TDateTime TCustomZarMonthCalendar::CalIncMonth(TDateTime Date, Integer NumberOfMonths) const {
-  return FUseSystemCalendar ? IncMonth(Date, NumberOfMonths) : ZarIncMonth(Date, NumberOfMonths);
+  return Calendar().IncMonth(Date, NumberOfMonths);
 }
 
 bool TCustomZarMonthCalendar::CalIsLeapYear(Word Year) const {
-  return FUseSystemCalendar ? IsLeapYear(Year) : ZarIsLeapYear(Year);
+  return Calendar().IsLeapYear(Year);
 }
 
 Word TCustomZarMonthCalendar::CalDaysInMonth(Word Year, Word Month) const {
-  const auto& table = FUseSystemCalendar ? MonthDays : ZarMonthDays;
-  return table.at(CalIsLeapYear(Year) ? 1 : 0).at(Month);
+  return Calendar().DaysInMonth(Year, Month);
 }
 
 Word TCustomZarMonthCalendar::CalWeekOfYear(TDateTime Date) const {
-  return FUseSystemCalendar ? WeekOfTheYear(Date)
-                            : static_cast<Word>(ZarDateToWeekNo(Date, swrDefault));
+  return Calendar().WeekOfYear(Date);
 }
 
 std::string TCustomZarMonthCalendar::CalDateToStr(TDateTime Date) const {
-  return FUseSystemCalendar ? DateToStr(Date) : ZarDateToStr(Date);
+  return Calendar().DateToStr(Date);
 }
 
 std::string TCustomZarMonthCalendar::CalMonthName(Word Month) const {
@@ -115,7 +115,7 @@ std::string TCustomZarMonthCalendar::CalDayName(Word WeekDay) const {
                             : ZarLongDayNames.at(WeekDay);
 }
 
-Word TCustomZarMonthCalendar::CalMinYear() const { return FUseSystemCalendar ? 722 : 100; }
+Word TCustomZarMonthCalendar::CalMinYear() const { return Calendar().MinYear; }
 
 // ---- Cells and indexes ----------------------------------------------------------------------
 

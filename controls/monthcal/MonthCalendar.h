@@ -26,6 +26,7 @@
 
 namespace zar {
 
+struct TCalendarRoutines;
 class TLabel;
 class TPanel;
 class TPopupMenu;
@@ -225,6 +226,8 @@ class TCustomZarMonthCalendar : public TCustomGrid {
 
  private:
   // ---- Calendar adapters: solar, or Gregorian with UseSystemCalendar ----------------------
+  // The active calendar's routines (solar core or Gregorian runtime).
+  const TCalendarRoutines& Calendar() const;
   void CalDecodeDate(TDateTime Date, Word& Year, Word& Month, Word& Day) const;
   TDateTime CalEncodeDate(Word Year, Word Month, Word Day) const;
   Word CalDayOfWeek(TDateTime Date) const;

@@ -21,6 +21,8 @@
 
 namespace zar {
 
+struct TCalendarRoutines;
+
 class TCustomZarDatePicker : public TCustomControl {
  public:
   explicit TCustomZarDatePicker(QWidget* parent = nullptr);
@@ -119,6 +121,8 @@ class TCustomZarDatePicker : public TCustomControl {
   virtual void SwitchCalendar();
 
   // ---- Calendar adapters: solar core or Gregorian runtime ---------------------
+  // The active calendar's routines (solar core or Gregorian runtime).
+  const TCalendarRoutines& Calendar() const;
   TDateTime CalEncodeDate(Word year, Word month, Word day) const;
   void CalDecodeDate(TDateTime value, Word& year, Word& month, Word& day) const;
   TDateTime CalEncodeDateTime(Word year, Word month, Word day, Word hour, Word minute,

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "CalendarRoutines.h"
 #include "DatePicker.h"
 #include "GregorianDates.h"
 #include "HostServices.h"
@@ -46,61 +47,55 @@ TCustomZarDatePicker::TCustomZarDatePicker(QWidget* parent) : TCustomControl(par
 
 // ---- Calendar adapters -------------------------------------------------------------
 
+const TCalendarRoutines& TCustomZarDatePicker::Calendar() const {
+  return CalendarRoutines(FUseSystemCalendar);
+}
+
 TDateTime TCustomZarDatePicker::CalEncodeDate(Word year, Word month, Word day) const {
-  return FUseSystemCalendar ? EncodeDate(year, month, day) : ZarEncodeDate(year, month, day);
+  return Calendar().EncodeDate(year, month, day);
 }
 
 void TCustomZarDatePicker::CalDecodeDate(TDateTime value, Word& year, Word& month,
                                          Word& day) const {
-  if (FUseSystemCalendar)
-    DecodeDate(value, year, month, day);
-  else
-    ZarDecodeDate(value, year, month, day);
+  Calendar().DecodeDate(value, year, month, day);
 }
 
 TDateTime TCustomZarDatePicker::CalEncodeDateTime(Word year, Word month, Word day, Word hour,
                                                   Word minute, Word second, Word msec) const {
-  return FUseSystemCalendar ? EncodeDateTime(year, month, day, hour, minute, second, msec)
-                            : ZarEncodeDateTime(year, month, day, hour, minute, second, msec);
+  return Calendar().EncodeDateTime(year, month, day, hour, minute, second, msec);
 }
 
-bool TCustomZarDatePicker::CalIsLeapYear(Word year) const {
-  return FUseSystemCalendar ? IsLeapYear(year) : ZarIsLeapYear(year);
-}
+bool TCustomZarDatePicker::CalIsLeapYear(Word year) const { return Calendar().IsLeapYear(year); }
 
 Word TCustomZarDatePicker::CalDaysInMonth(Word year, Word month) const {
-  if (month < 1 || month > 12) return 0;
-  const int leap = CalIsLeapYear(year) ? 1 : 0;
-  return FUseSystemCalendar ? MonthDays[leap][month] : ZarMonthDays[leap][month];
+  return Calendar().DaysInMonth(year, month);
 }
 
-Word TCustomZarDatePicker::CalLeapMonth() const { return FUseSystemCalendar ? 2 : 12; }
+Word TCustomZarDatePicker::CalLeapMonth() const { return Calendar().LeapMonth; }
 
-Word TCustomZarDatePicker::CalMinYear() const { return FUseSystemCalendar ? 722 : 100; }
+Word TCustomZarDatePicker::CalMinYear() const { return Calendar().MinYear; }
 
-Word TCustomZarDatePicker::CalCurrentYear() const {
-  return FUseSystemCalendar ? CurrentYear() : ZarCurrentYear();
-}
+Word TCustomZarDatePicker::CalCurrentYear() const { return Calendar().CurrentYear(); }
 
 std::string TCustomZarDatePicker::CalDateToStr(TDateTime value) const {
-  return FUseSystemCalendar ? DateToStr(value) : ZarDateToStr(value);
+  return Calendar().DateToStr(value);
 }
 
 std::string TCustomZarDatePicker::CalDateTimeToStr(TDateTime value) const {
-  return FUseSystemCalendar ? DateTimeToStr(value) : ZarDateTimeToStr(value);
+  return Calendar().DateTimeToStr(value);
 }
 
 std::string TCustomZarDatePicker::CalFormatDateTime(std::string_view pattern,
                                                     TDateTime value) const {
-  return FUseSystemCalendar ? FormatDateTime(pattern, value) : ZarFormatDateTime(pattern, value);
+  return Calendar().FormatDateTime(pattern, value);
 }
 
 TDateTime TCustomZarDatePicker::CalStrToDate(std::string_view text) const {
-  return FUseSystemCalendar ? StrToDate(text) : ZarStrToDate(text);
+  return Calendar().StrToDate(text);
 }
 
 TDateTime TCustomZarDatePicker::CalStrToDateTime(std::string_view text) const {
-  return FUseSystemCalendar ? StrToDateTime(text) : ZarStrToDateTime(text);
+  return Calendar().StrToDateTime(text);
 }
 
 TDate TCustomZarDatePicker::CalFirstDay() const { return CalEncodeDate(CalMinYear(), 1, 1); }
