@@ -1,5 +1,7 @@
 #include "DropDownCalendar.h"
 
+#include <QApplication>
+
 #include "Exceptions.h"
 #include "ExZarDatePicker.h"
 #include "GregorianDates.h"
@@ -102,6 +104,8 @@ void TDropDownCalendar::FocusLost(QWidget* NewFocus) {
   if (!picker || !picker->DroppedDown() || picker->FDestroying) return;
   if (YearEdit() && NewFocus == YearEdit()) return;
   if (IsInside(this, NewFocus)) return;
+  // A menu popping up (the month menu) keeps the focus where it was.
+  if (QApplication::activePopupWidget()) return;
   CloseAndRefocus(false);
 }
 

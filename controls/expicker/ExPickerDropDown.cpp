@@ -175,8 +175,10 @@ void TCustomExZarDatePicker::FocusLost(QWidget* NewFocus) {
   TCustomZarDatePicker::FocusLost(NewFocus);
   StopTracking();
   if (!FDroppedDown || FDestroying) return;
-  // The focus may go to the calendar (a click into it activates its window).
+  // The focus may go to the calendar (a click into it activates its window),
+  // or stay put while a menu pops up (the calendar's month menu).
   if (IsInsideCalendar(NewFocus) || QApplication::activeWindow() == FCalendar) return;
+  if (NewFocus == this || QApplication::activePopupWidget()) return;
   CloseUp(false);
 }
 

@@ -214,3 +214,41 @@ TEST_F(ExPickerTest, WheelStepsOnlyAnActiveValue) {
 
 }  // namespace
 }  // namespace zar::test
+
+namespace zar::test {
+namespace {
+
+// Each part looks different when hot, pressed or disabled, and the check
+// box shows its state.
+TEST_F(ExPickerTest, PartsShowTheirState) {
+  picker->SetShowCheckBox(true);
+  auto look = [&](TPickerButtonPart part) {
+    QApplication::processEvents();
+    const TRect r = picker->ButtonRect(part);
+    return Snapshot(*picker).copy(r.ToQRect().translated(picker->ClientOrigin()));
+  };
+  for (TPickerButtonPart part : {bpUp, bpDown, bpDropDown}) {
+    SCOPED_TRACE(int(part));
+    picker->SetEnabled(true);
+    QTest::mouseMove(picker, QPoint(30, 10));
+    const QImage normal = look(part);
+    QTest::mouseMove(picker, Middle(part) + picker->ClientOrigin());
+    const QImage hot = look(part);
+    EXPECT_NE(hot, normal);
+    Press(Middle(part));
+    const QImage pressed = look(part);
+    EXPECT_NE(pressed, normal);
+    Release(Middle(part));
+    picker->CloseUp(false);
+    QTest::mouseMove(picker, QPoint(30, 10));
+    picker->SetEnabled(false);
+    EXPECT_NE(look(part), normal);
+  }
+  picker->SetEnabled(true);
+  const QImage ticked = look(bpCheckBox);
+  picker->SetChecked(false);
+  EXPECT_NE(look(bpCheckBox), ticked);
+}
+
+}  // namespace
+}  // namespace zar::test

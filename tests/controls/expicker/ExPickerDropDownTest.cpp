@@ -286,6 +286,23 @@ TEST_F(ClosingGestureTest, EnterInTheYearEditorStaysWithTheYearEditor) {
   EXPECT_FALSE(picker->DroppedDown());
 }
 
+TEST_F(ClosingGestureTest, TheMonthMenuKeepsTheCalendarOpen) {
+  picker->DropDown();
+  TDropDownCalendar& c = Cal();
+  ASSERT_NE(c.MonthMenu(), nullptr);
+  const QPoint p = c.TitleLabel()->mapTo(&c, c.MonthTextRect().ToQRect().center());
+  QTest::mouseClick(c.windowHandle(), Qt::LeftButton, Qt::NoModifier, p);
+  ASSERT_TRUE(WaitFor([&] { return c.MonthMenu()->isVisible(); }));
+  EXPECT_TRUE(picker->DroppedDown());
+  c.MonthMenu()->Item(0)->trigger();  // the first month
+  c.MonthMenu()->close();
+  QApplication::processEvents();
+  EXPECT_TRUE(picker->DroppedDown());
+  EXPECT_EQ(c.Date(), Solar(1402, 1, 15));
+  Key(Qt::Key_Return);
+  EXPECT_EQ(picker->Date(), Solar(1402, 1, 15));
+}
+
 TEST_F(ClosingGestureTest, DestroyedWhileOpenClosesQuietly) {
   picker->DropDown();
   picker->OnCloseUp = [](TObject*) { FAIL() << "no events from a picker being destroyed"; };
