@@ -87,6 +87,19 @@ void TDropDownCalendar::KeyDown(Word& Key, TShiftState Shift) {
   TCustomZarMonthCalendar::KeyDown(Key, Shift);
 }
 
+bool TDropDownCalendar::KeyDownMessage(Word Key, TShiftState Shift) {
+  // Shift+Space switches the picker's calendar, and with it this one.
+  if (TCustomExZarDatePicker* picker = Owner(); picker && picker->KeyDownMessage(Key, Shift))
+    return true;
+  return TCustomZarMonthCalendar::KeyDownMessage(Key, Shift);
+}
+
+void TDropDownCalendar::KeyPress(char32_t& Key) {
+  TCustomZarMonthCalendar::KeyPress(Key);
+  // Characters belong to the picker's segments, also from here.
+  if (TCustomExZarDatePicker* picker = Owner(); picker && Key != 0) picker->KeyPress(Key);
+}
+
 void TDropDownCalendar::Click() {
   TCustomZarMonthCalendar::Click();
   if (FReleasing && FMouseSelect && FSelectionOk) CloseAndRefocus(true);

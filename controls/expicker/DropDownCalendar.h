@@ -29,6 +29,8 @@ class TDropDownCalendar : public TCustomZarMonthCalendar {
   bool SelectCell(int ACol, int ARow) override;
   void Click() override;
   void KeyDown(Word& Key, TShiftState Shift) override;
+  bool KeyDownMessage(Word Key, TShiftState Shift) override;
+  void KeyPress(char32_t& Key) override;
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   bool DialogKey(Word Key, TShiftState Shift) override;

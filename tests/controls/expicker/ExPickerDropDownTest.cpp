@@ -251,7 +251,11 @@ TEST_F(ClosingGestureTest, TheCalendarTakesTheFocusWhenClickedAndGivesItBack) {
   QTest::mouseRelease(c.windowHandle(), Qt::LeftButton, Qt::NoModifier, title);
   ASSERT_TRUE(WaitFor([&] { return QApplication::activeWindow() == &c; }));
   EXPECT_TRUE(picker->DroppedDown());
-  // Keys now reach the calendar directly; Enter still closes and accepts.
+  // Keys now reach the calendar directly; Shift+Space still switches both
+  // calendars, and Enter still closes and accepts.
+  Key(Qt::Key_Space, Qt::ShiftModifier);
+  EXPECT_TRUE(picker->UseSystemCalendar());
+  EXPECT_TRUE(c.UseSystemCalendar());
   Key(Qt::Key_Right);
   const TDate chosen = c.Date();
   EXPECT_NE(chosen, picker->Date());
