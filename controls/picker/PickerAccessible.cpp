@@ -6,6 +6,7 @@
 
 #include <QAccessibleEvent>
 #include <QWindow>
+#include <cmath>
 
 #include "CalendarRoutines.h"
 #include "ControlAccessibility.h"
@@ -68,33 +69,41 @@ QAccessibleInterface* TDatePickerAccessible::SegmentChild(TDatePickerSegment seg
   return Segment(segment);
 }
 
-int TDatePickerAccessible::childCount() const {
+int TDatePickerAccessible::SegmentCount() const {
   int count = 0;
   for (int i = 0; i < DatePickerSegmentCount; ++i)
     if (Picker()->VisibleSegments().Contains(static_cast<TDatePickerSegment>(i))) ++count;
   return count;
 }
 
+// The visible segments, then any child widgets (a descendant's buttons).
+int TDatePickerAccessible::childCount() const {
+  return SegmentCount() + QAccessibleWidget::childCount();
+}
+
 QAccessibleInterface* TDatePickerAccessible::child(int index) const {
   if (index < 0) return nullptr;
+  int rest = index;
   for (int i = 0; i < DatePickerSegmentCount; ++i) {
     const auto segment = static_cast<TDatePickerSegment>(i);
     if (!Picker()->VisibleSegments().Contains(segment)) continue;
-    if (index-- == 0) return Segment(segment);
+    if (rest-- == 0) return Segment(segment);
   }
-  return nullptr;
+  return QAccessibleWidget::child(rest);
 }
 
 int TDatePickerAccessible::indexOfChild(const QAccessibleInterface* child) const {
-  for (int i = 0, count = childCount(); i < count; ++i)
+  const int segments = SegmentCount();
+  for (int i = 0; i < segments; ++i)
     if (this->child(i) == child) return i;
-  return -1;
+  const int widget = QAccessibleWidget::indexOfChild(child);
+  return widget < 0 ? -1 : segments + widget;
 }
 
 QAccessibleInterface* TDatePickerAccessible::childAt(int x, int y) const {
-  for (int i = 0, count = childCount(); i < count; ++i)
+  for (int i = 0, count = SegmentCount(); i < count; ++i)
     if (child(i)->rect().contains(x, y)) return child(i);
-  return nullptr;
+  return QAccessibleWidget::childAt(x, y);
 }
 
 QAccessibleInterface* TDatePickerAccessible::focusChild() const {
@@ -194,7 +203,7 @@ void TDatePickerAccessible::setText(QAccessible::Text t, const QString& text) {
       }
     } else {
       const TDateTime d = picker->CalStrToDateTime(source);
-      picker->CheckDate(d);
+      picker->CheckDate(std::floor(d));
       picker->CheckDateTime(d);
       picker->CheckSupportedDay(d);
       picker->SetDateTime(d);

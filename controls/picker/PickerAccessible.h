@@ -42,6 +42,7 @@ class TDatePickerAccessible : public QAccessibleWidget {
 
  private:
   TCustomZarDatePicker* Picker() const;
+  int SegmentCount() const;
   // Children are made on first use and live as long as this interface.
   TPickerSegmentAccessible* Segment(TDatePickerSegment segment) const;
 

@@ -5,6 +5,7 @@
 
 #include <QAccessibleValueInterface>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <memory>
 
@@ -260,6 +261,13 @@ TEST_F(PickerAccessibleTest, AValueTypedAsTextIsParsedAndChecked) {
     iface->setText(QAccessible::Value, refused);
     EXPECT_EQ(picker->Date(), Solar(1403, 5, 10)) << refused;
   }
+  // A date and time on the last allowed day is inside the limits.
+  picker->SetKind(dtkDateTime);
+  picker->SetMaxDate(Solar(1403, 5, 11));
+  iface->setText(QAccessible::Value, "1403/05/11 10:30");
+  EXPECT_NEAR(picker->DateTime(), Solar(1403, 5, 11) + 10.5 / 24, 1e-9);
+  iface->setText(QAccessible::Value, "1403/05/12 10:30");
+  EXPECT_NEAR(picker->DateTime(), Solar(1403, 5, 11) + 10.5 / 24, 1e-9);
 }
 
 // Descendants (the extended picker among them) get the interface too.
@@ -268,14 +276,20 @@ class DerivedPicker : public TZarDatePicker {
   using TZarDatePicker::TZarDatePicker;
 };
 
-TEST_F(PickerAccessibleTest, DescendantsAreCovered) {
+TEST_F(PickerAccessibleTest, DescendantsAreCoveredWithTheirOwnChildWidgets) {
   DerivedPicker derived(window.get());
   derived.SetDate(Solar(1403, 1, 1));
+  auto* button = new QPushButton("v", &derived);  // as a descendant's drop-down button
   QAccessibleInterface* d = QAccessible::queryAccessibleInterface(&derived);
   ASSERT_NE(d, nullptr);
   EXPECT_EQ(d->role(), QAccessible::SpinBox);
-  EXPECT_EQ(d->childCount(), 3);
   EXPECT_EQ(d->text(QAccessible::Value), Nowruz1403());
+  ASSERT_EQ(d->childCount(), 4);  // three segments, then the button
+  EXPECT_EQ(d->child(2)->text(QAccessible::Name), "day");
+  QAccessibleInterface* b = QAccessible::queryAccessibleInterface(button);
+  EXPECT_EQ(d->child(3), b);
+  EXPECT_EQ(d->indexOfChild(b), 3);
+  EXPECT_EQ(b->parent(), d);
 }
 
 }  // namespace
