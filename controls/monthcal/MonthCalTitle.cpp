@@ -243,22 +243,20 @@ void TCustomZarMonthCalendar::PopupMonthMenu() {
 
 void TCustomZarMonthCalendar::ShowYearEditor() {
   if (!FYearEdit || !FTitleLabel) return;
-  {
-    // The editor and its spin are centred on the year text.
-    const int w = (FYearEdit->width() + FYearUpDown->width() - FYearTextRect.Width()) / 2;
-    FYearEdit->move(FTitleLabel->x() + FYearTextRect.Left - w,
-                    FTitleLabel->y() - (FYearEdit->height() - FTitleLabel->height()) / 2);
-    Word year, month, day;
-    CalDecodeDate(FMinDate, year, month, day);
-    FYearUpDown->SetMin(FMinDate == 0 ? CalMinYear() : std::max(CalMinYear(), year));
-    CalDecodeDate(FMaxDate, year, month, day);
-    FYearUpDown->SetMax(FMaxDate == 0 ? 9999 : year);
-    CalDecodeDate(FDate, year, month, day);
-    FYearUpDown->SetPosition(year);
-    FYearEdit->ShowEditor();
-    FYearUpDown->SetAssociate(FYearEdit);
-    FYearEdit->setFocus(Qt::MouseFocusReason);
-  }
+  // The editor and its spin are centred on the year text.
+  const int w = (FYearEdit->width() + FYearUpDown->width() - FYearTextRect.Width()) / 2;
+  FYearEdit->move(FTitleLabel->x() + FYearTextRect.Left - w,
+                  FTitleLabel->y() - (FYearEdit->height() - FTitleLabel->height()) / 2);
+  Word year, month, day;
+  CalDecodeDate(FMinDate, year, month, day);
+  FYearUpDown->SetMin(FMinDate == 0 ? CalMinYear() : std::max(CalMinYear(), year));
+  CalDecodeDate(FMaxDate, year, month, day);
+  FYearUpDown->SetMax(FMaxDate == 0 ? 9999 : year);
+  CalDecodeDate(FDate, year, month, day);
+  FYearUpDown->SetPosition(year);
+  FYearEdit->ShowEditor();
+  FYearUpDown->SetAssociate(FYearEdit);
+  FYearEdit->setFocus(Qt::MouseFocusReason);
 }
 
 // ---- Month menu --------------------------------------------------------------------------------------------
