@@ -157,6 +157,13 @@ TEST_F(MonthCalAccessibleTest, TheTreeIsConsistentAndHoldsTheTitleBand) {
   QAccessibleInterface* cell = CellOf(Solar(1403, 1, 10));
   const QPoint centre = cell->rect().center();
   EXPECT_EQ(iface->childAt(centre.x(), centre.y()), cell);
+
+  // Read right to left, the first weekday's column is drawn at the right.
+  cal->setLayoutDirection(Qt::RightToLeft);
+  EXPECT_GT(table->cellAt(0, 0)->rect().left(), table->cellAt(0, 6)->rect().left());
+  const QPoint mirrored = cell->rect().center();
+  EXPECT_NE(mirrored, centre);
+  EXPECT_EQ(iface->childAt(mirrored.x(), mirrored.y()), cell);
 }
 
 TEST_F(MonthCalAccessibleTest, DateAndMonthChangesAreAnnounced) {
