@@ -125,8 +125,10 @@ void TDataSet::RefreshView() {
   FBof = FEof = FView.empty();
 }
 
-void TDataSet::ShowRow(std::uint32_t Row) {
-  const auto found = std::find(FView.begin(), FView.end(), Row);
+void TDataSet::ShowRow(std::uint32_t Row, bool Added) {
+  // A row just added is not in the view yet: no search, so that appending
+  // stays linear in the number of rows.
+  const auto found = Added ? FView.end() : std::find(FView.begin(), FView.end(), Row);
   std::int64_t position = found - FView.begin();
   if (found != FView.end()) FView.erase(found);
   if (IsVisible(FStore->Row(Row))) {
@@ -261,9 +263,13 @@ void TDataSet::CheckUniqueKeys(const std::byte* Record, std::int64_t OwnRow) con
 
 void TDataSet::AssignAutoIncrements(std::byte* Record) {
   const TRecordLayout& layout = Layout();
-  for (std::size_t f = 0; f < layout.FieldCount(); ++f)
-    if (layout.Slot(f).Type == ftAutoInc && layout.IsNull(Record, f))
-      layout.SetNative(Record, f, FStore->NextAutoInc());
+  for (std::size_t f = 0; f < layout.FieldCount(); ++f) {
+    if (layout.Slot(f).Type != ftAutoInc || !layout.IsNull(Record, f)) continue;
+    if (FStore->NextAutoInc() >= MaxAutoIncCounter)
+      Error("Field " + Quoted(layout.Slot(f).Name) +
+            " has no number left to give: its largest value, 2147483647, is taken");
+    layout.SetNative(Record, f, FStore->NextAutoInc());
+  }
 }
 
 void TDataSet::Post() {
@@ -294,7 +300,7 @@ void TDataSet::Post() {
     if (layout.Slot(f).Type == ftAutoInc && !layout.IsNull(record, f))
       FStore->SetNextAutoInc(std::max(FStore->NextAutoInc(), layout.Native(record, f) + 1));
   FModified = false;
-  ShowRow(row);
+  ShowRow(row, inserting);
   MarkChanged();
   SetState(dsBrowse);
   DataSetChanged();

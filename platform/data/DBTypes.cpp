@@ -1,5 +1,7 @@
 #include "DBTypes.h"
 
+#include <unordered_set>
+
 #include "DBErrors.h"
 
 namespace zar {
@@ -32,20 +34,26 @@ void CheckFieldDefsAt(const TFieldDefs& defs, int depth) {
   if (depth > MaxNestingDepth)
     DatabaseError("Nested datasets are deeper than " + std::to_string(MaxNestingDepth) +
                   " levels");
+  // Names seen so far, lower-cased: one pass, however many fields.
+  std::unordered_set<std::string> names;
+  names.reserve(defs.Count());
   for (std::size_t i = 0; i < defs.Count(); ++i) {
     const TFieldDef& def = defs[i];
     if (!IsStorableName(def.Name))
       DatabaseError("Field name " + Quoted(def.Name) + " is not a valid name");
     if (SameFieldName(def.Name, "RowState"))
       DatabaseError("Field name " + Quoted(def.Name) + " is reserved");
-    if (defs.IndexOf(def.Name) != static_cast<int>(i))
+    std::string lower(def.Name);
+    for (char& c : lower)
+      if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+    if (!names.insert(std::move(lower)).second)
       DatabaseError("Field name " + Quoted(def.Name) + " is used more than once");
     if (!IsSupported(def.DataType))
       DatabaseError("Field " + Quoted(def.Name) + " has an unsupported type");
     if (def.DataType == ftString && (def.Size < 1 || def.Size > MaxStringSize))
       DatabaseError("Field " + Quoted(def.Name) + " has an invalid size " +
                     std::to_string(def.Size) + " (1 to " + std::to_string(MaxStringSize) +
-                    " bytes)");
+                    " characters)");
     if (def.DataType == ftDataSet) CheckFieldDefsAt(def.ChildDefs, depth + 1);
   }
 }

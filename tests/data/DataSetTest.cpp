@@ -212,12 +212,41 @@ TEST_F(DataSetTest, UniqueIndexRefusesADuplicateKey) {
   EXPECT_EQ(Items.RecordCount(), 2);
 }
 
-TEST_F(DataSetTest, StringsAreCutAtTheSizeWithoutSplittingACharacter) {
-  Items.Append();
-  Name.SetAsString("abcdefghi\u0641");  // 9 ASCII bytes, then a 2-byte letter
-  EXPECT_EQ(Name.AsString(), "abcdefghi");
-  Name.SetAsString("ab\u0641\u0641\u0641\u0641\u0641");  // 2 + 5 * 2 bytes
-  EXPECT_EQ(Name.AsString(), "ab\u0641\u0641\u0641\u0641");
+// A width counts characters of any script; what does not fit is refused,
+// never cut, and the value stays as it was.
+TEST_F(DataSetTest, StringWidthsCountCharactersAndRefuseWhatDoesNotFit) {
+  const std::string persian10 = "\u0641\u0631\u0648\u0631\u062F\u064A\u0646\u0645\u0627\u0647";
+  const struct {
+    const char* Case;
+    std::string Text;
+    const char* Problem;  // nullptr: stored as given
+  } cases[] = {
+      {"ASCII, full", "abcdefghij", nullptr},
+      {"Persian, full", persian10, nullptr},
+      {"mixed, full", "ab\u0641\u0641\u0641\u0641\u0641\u0641\u0641\u0641", nullptr},
+      {"empty", "", nullptr},
+      {"ASCII, one more", "abcdefghijk", "Text of 11 characters does not fit field 'Name' (at most 10)"},
+      {"Persian, one more", persian10 + "\u0641", "Text of 11 characters does not fit field 'Name' (at most 10)"},
+      {"NUL inside", std::string("ab\0cd", 5), "Field 'Name' cannot hold a NUL character"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Case);
+    Items.Append();
+    Name.SetAsString("old");
+    if (!c.Problem) {
+      Name.SetAsString(c.Text);
+      EXPECT_EQ(Name.AsString(), c.Text);
+    } else {
+      try {
+        Name.SetAsString(c.Text);
+        ADD_FAILURE() << "no exception";
+      } catch (const EDatabaseError& error) {
+        EXPECT_EQ(error.Message(), c.Problem);
+      }
+      EXPECT_EQ(Name.AsString(), "old");
+    }
+    Items.Cancel();
+  }
 }
 
 TEST_F(DataSetTest, DisabledControlsHearOneChangeWhenEnabled) {
