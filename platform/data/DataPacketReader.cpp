@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <new>
-#include <unordered_set>
 
 #include "DBConvert.h"
 #include "DBErrors.h"
@@ -176,10 +175,15 @@ class TPacketReader {
   void ReadParams(pugi::xml_node params, TDataPacket& packet) const {
     CheckChildren(params, {});
     if (params.first_child()) Fail("element 'PARAMS' has unexpected content");
-    std::unordered_set<std::string_view> seen;
+    // Repeated names are found by sorting, in one pass whatever their number.
+    std::vector<std::string_view> names;
+    for (const pugi::xml_attribute attribute : params.attributes()) names.emplace_back(attribute.name());
+    packet.Params.reserve(names.size());
+    std::sort(names.begin(), names.end());
+    if (const auto twice = std::adjacent_find(names.begin(), names.end()); twice != names.end())
+      Fail("attribute " + Quoted(*twice) + " appears twice in 'PARAMS'");
     for (const pugi::xml_attribute attribute : params.attributes()) {
       const std::string_view name = attribute.name();
-      if (!seen.insert(name).second) Fail("attribute " + Quoted(name) + " appears twice in 'PARAMS'");
       std::string scratch;
       const std::string_view value = Value(attribute, scratch, "PARAMS");
       if (name != packet::AutoIncParam) {
