@@ -3,10 +3,16 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <fstream>
 #include <limits>
 
 #include "ClientDataSet.h"
 #include "DBErrors.h"
+#include "DataPacket.h"
 #include "DataTestSupport.h"
 #include "GregorianDates.h"
 
@@ -421,6 +427,71 @@ TEST(DataPacketTest, PersistentFieldsMustMatchTheFile) {
     EXPECT_FALSE(data.Active());
   }
 }
+
+// ---- Memory ----------------------------------------------------------------------------------
+
+// A record costs the same whatever the declared widths: empty, null and
+// short values take little, and the longest value still fits.
+TEST(DataPacketTest, WideFieldsOfShortTextCostLittle) {
+  std::string fields;
+  for (int i = 0; i < 100; ++i)
+    fields += "<FIELD attrname=\"F" + std::to_string(i) + "\" fieldtype=\"string\" WIDTH=\"8192\"/>";
+  std::string rows;
+  for (int i = 0; i < 5000; ++i) rows += i % 100 == 0 ? "<ROW F0=\"\" F7=\"short\"/>" : "<ROW/>";
+  std::string longest;
+  for (int i = 0; i < MaxStringSize; ++i) longest += "\u0641";
+  rows += "<ROW F99=\"" + longest + "\"/>";
+  TScratchDir dir;
+  const std::string file = dir.File("wide.xml");
+  WriteText(file, "<?xml version=\"1.0\" standalone=\"yes\"?>\n<DATAPACKET><METADATA><FIELDS>" + fields +
+                      "</FIELDS></METADATA><ROWDATA>" + rows + "</ROWDATA></DATAPACKET>");
+  const TDataPacket packet = ReadDataPacketFile(file);
+  ASSERT_EQ(packet.Rows.Count(), 5001u);
+  EXPECT_LE(packet.Rows.Layout().RecordSize(), 1024u);
+  const TRecordLayout& layout = packet.Rows.Layout();
+  EXPECT_EQ(layout.String(packet.Rows.Row(100), 7), "short");
+  EXPECT_EQ(layout.String(packet.Rows.Row(5000), 99), longest);
+  EXPECT_TRUE(layout.IsNull(packet.Rows.Row(1), 0));
+  EXPECT_FALSE(layout.IsNull(packet.Rows.Row(0), 0));
+}
+
+// Memory that runs out while a file is read is a dataset error like any
+// other, never an exception the caller does not expect. The address space of
+// a child process is limited to make it run out (not under AddressSanitizer,
+// which needs a vast one).
+#if !defined(__SANITIZE_ADDRESS__)
+TEST(DataPacketTest, RunningOutOfMemoryIsADatasetError) {
+  TScratchDir dir;
+  const std::string file = dir.File("big.xml");
+  // Records of 1000 fields: about 48 MB for 6000 empty rows, within what the
+  // file's size allows, beyond what the child may take.
+  WriteText(file, ManyFieldsAndEmptyRows(1000, 6000));
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    long pages = 0;
+    std::ifstream("/proc/self/statm") >> pages;
+    const rlim_t limit = static_cast<rlim_t>(pages) * static_cast<rlim_t>(::sysconf(_SC_PAGESIZE)) + (24 << 20);
+    const rlimit bounds{limit, limit};
+    ::setrlimit(RLIMIT_AS, &bounds);
+    int status = 1;
+    try {
+      TClientDataSet data("Big");
+      data.SetFileName(file);
+      data.Open();
+      status = 2;  // opened after all: the limit did not bite
+    } catch (const EDatabaseError& error) {
+      if (error.Message().find("not enough memory") != std::string::npos) status = 0;
+    } catch (...) {
+    }
+    ::_exit(status);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status)) << "the child died of signal " << WTERMSIG(status);
+  EXPECT_EQ(WEXITSTATUS(status), 0);
+}
+#endif
 
 }  // namespace
 }  // namespace zar
