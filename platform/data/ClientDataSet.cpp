@@ -97,7 +97,16 @@ TRecordStore& TClientDataSet::OpenRootStore() {
 void TClientDataSet::CloseRootStore() noexcept { FPacket.reset(); }
 
 void TClientDataSet::BeforeClose() {
-  if (FFileName.empty() || (!DataChanged() && FileExists(FFileName))) return;
+  if (FFileName.empty()) return;
+  if (!DataChanged()) {
+    // Unchanged data is written only to create a missing file; whatever
+    // else is there now is left alone.
+    try {
+      if (FileExists(FFileName)) return;
+    } catch (const EDatabaseError&) {
+      return;
+    }
+  }
   UpdateParams();
   try {
     WriteDataPacketFile(*FPacket, FFileName, &FFileIdentity);
