@@ -62,6 +62,13 @@ std::size_t Utf8Length(std::string_view text) noexcept {
 // Blocks of 64 KiB hold the texts (the longest value fits one); a text never
 // spans two blocks, so that it stays one contiguous view.
 std::uint32_t TTextStore::Add(std::string_view Text) {
+  if (Text.size() > TextBlockSize) {  // a search key longer than any value
+    if (FBlocks.size() >= TextBlockSize) DatabaseError("Too much text for one dataset");
+    FBlocks.push_back(std::make_unique<char[]>(Text.size()));
+    std::memcpy(FBlocks.back().get(), Text.data(), Text.size());
+    FUsed = TextBlockSize;  // the next text starts a block of its own
+    return static_cast<std::uint32_t>((FBlocks.size() - 1) << 16);
+  }
   if (FBlocks.empty() || FUsed + Text.size() > TextBlockSize) {
     if (FBlocks.size() >= TextBlockSize) DatabaseError("Too much text for one dataset");
     FBlocks.push_back(std::make_unique<char[]>(TextBlockSize));
@@ -196,7 +203,16 @@ void TRecordLayout::SetString(std::byte* row, std::size_t field, std::string_vie
   if (characters > static_cast<std::size_t>(slot.Size))
     DatabaseError("Text of " + std::to_string(characters) + " characters does not fit field " +
                   Quoted(slot.Name) + " (at most " + std::to_string(slot.Size) + ")");
-  std::byte* at = row + slot.Offset;
+  StoreText(row, field, value);
+}
+
+void TRecordLayout::SetKeyString(std::byte* row, std::size_t field, std::string_view value) const {
+  if (value.size() > 0xFFFFFFFFu) DatabaseError("Text too long for field " + Quoted(FSlots[field].Name));
+  StoreText(row, field, value);
+}
+
+void TRecordLayout::StoreText(std::byte* row, std::size_t field, std::string_view value) const {
+  std::byte* at = row + FSlots[field].Offset;
   const auto length = static_cast<std::uint32_t>(value.size());
   if (length <= InlineText) {
     std::memset(at + 4, 0, InlineText);

@@ -82,11 +82,16 @@ class TRecordLayout {
   // Raises EDatabaseError naming the field when the text has more characters
   // than the field's size or holds a NUL character; text is never cut.
   void SetString(std::byte* row, std::size_t field, std::string_view value) const;
+  // The same for a search key or a literal compared with the field: any
+  // length, since such a record is never stored.
+  void SetKeyString(std::byte* row, std::size_t field, std::string_view value) const;
 
   // Orders two records by one field; null sorts first.
   int Compare(const std::byte* a, const std::byte* b, std::size_t field) const noexcept;
 
  private:
+  void StoreText(std::byte* row, std::size_t field, std::string_view value) const;
+
   std::vector<TFieldSlot> FSlots;
   std::unordered_map<std::string, int> FIndexOf;  // by lower-case name
   std::size_t FNullBytes = 0;

@@ -197,19 +197,45 @@ TEST_F(DataSetTest, RangeOnTheIndexFieldLimitsTheRecords) {
 }
 
 TEST_F(DataSetTest, UniqueIndexRefusesADuplicateKey) {
-  Items.Close();
-  Items.IndexDefs().push_back({"ByQty", "Qty", ixPrimary | ixUnique});
-  Items.CreateDataSet();
-  Add("a", 1);
-  Items.Append();
-  Name.SetAsString("b");
-  Qty.SetAsInteger(1);
-  EXPECT_THROW(Items.Post(), EDatabaseError);
-  Qty.SetAsInteger(2);
-  Items.Post();
-  Items.Edit();  // an edited record may keep its own key
-  Items.Post();
-  EXPECT_EQ(Items.RecordCount(), 2);
+  // Ordered by the key the check searches the view; otherwise every record.
+  for (const char* order : {"", "Qty", "Qty;Name"}) {
+    SCOPED_TRACE(std::string("ordered by '") + order + "'");
+    Items.Close();
+    Items.IndexDefs().assign({{"ByQty", "Qty", ixPrimary | ixUnique}});
+    Items.SetIndexFieldNames(order);
+    Items.CreateDataSet();
+    for (int qty : {5, 1, 9, 3, 7}) Add("n" + std::to_string(qty), qty);
+    for (int qty : {1, 5, 9}) {
+      Items.Append();
+      Name.SetAsString("dup");
+      Qty.SetAsInteger(qty);
+      EXPECT_THROW(Items.Post(), EDatabaseError) << qty;
+      Items.Cancel();
+    }
+    Add("between", 4);
+    Items.Locate("Qty", TVariant(std::int64_t{9}));
+    Items.Edit();  // an edited record may keep its own key
+    Items.Post();
+    Items.Edit();
+    Qty.SetAsInteger(3);  // but not take another's
+    EXPECT_THROW(Items.Post(), EDatabaseError);
+    Items.Cancel();
+    EXPECT_EQ(Items.RecordCount(), 6);
+  }
+}
+
+// Search keys and filter literals are not stored values: text longer than
+// the field simply matches nothing, or orders as text does.
+TEST_F(DataSetTest, KeysAndLiteralsLongerThanTheFieldAreCompared) {
+  Add("abcdefghij", 1);
+  Add("b", 2);
+  EXPECT_FALSE(Items.Locate("Name", TVariant(std::string("abcdefghijk"))));
+  EXPECT_TRUE(Items.Locate("Name", TVariant(std::string("abcdefghij"))));
+  Items.SetFilter("Name < 'abcdefghijk'");
+  Items.SetFiltered(true);
+  EXPECT_EQ(Names(), (std::vector<std::string>{"abcdefghij"}));
+  Items.SetFilter("Name = 'abcdefghijk'");
+  EXPECT_EQ(Items.RecordCount(), 0);
 }
 
 // A width counts characters of any script; what does not fit is refused,
