@@ -218,9 +218,14 @@ class TPacketReader {
     // Sized once, so that the records never exist twice while growing.
     const auto rows = static_cast<std::size_t>(
         std::distance(parent.children("ROW").begin(), parent.children("ROW").end()));
-    const std::size_t bytes = rows * layout.RecordSize();
-    if (rows > 0xFFFFFFFFu || bytes / layout.RecordSize() != rows || bytes > FRecordAllowance)
-      Fail("its " + std::to_string(rows) + " rows of " + std::to_string(layout.FieldCount()) +
+    // Each row also holds a store for each nested field, and each nested
+    // element costs a record's worth of work even without rows.
+    std::size_t perRow = layout.RecordSize();
+    for (std::size_t f = 0; f < layout.FieldCount(); ++f)
+      if (layout.Slot(f).Type == ftDataSet) perRow += sizeof(TRecordStore) + 64;
+    const std::size_t bytes = (rows + 1) * perRow;
+    if (rows > 0xFFFFFFFFu || bytes / perRow != rows + 1 || bytes > FRecordAllowance)
+      Fail("rows of " + std::to_string(layout.FieldCount()) +
            " fields would take more memory than a file of this size may");
     FRecordAllowance -= bytes;
     store.Reserve(static_cast<std::uint32_t>(rows));

@@ -182,8 +182,7 @@ TEST(DataPacketTest, CloseWritesOnlyWhenChangedOrMissing) {
 
 TEST(DataPacketTest, AFailedWriteKeepsTheDatasetOpenAndLeavesNoTemporaryFile) {
   TScratchDir dir;
-  // The target is a directory, so the final rename fails after the data
-  // was written to the temporary file.
+  // The target is a directory: refused before anything is written.
   std::filesystem::create_directory(dir.File("blocked.xml"));
   TAllTypes data(dir.File("blocked.xml"));
   data.Master.CreateDataSet();
@@ -306,6 +305,18 @@ std::string ManyFieldsAndEmptyRows(int fields, int rows) {
   return text + "</ROWDATA></DATAPACKET>";
 }
 
+// The same fields in a nested dataset, and master rows each with an empty
+// nested element.
+std::string ManyNestedFieldsAndEmptyRows(int fields, int rows) {
+  std::string text;
+  for (int i = 0; i < fields; ++i)
+    text += "<FIELD attrname=\"F" + std::to_string(i) + "\" fieldtype=\"string\" WIDTH=\"8192\"/>";
+  text = std::string(Head) + "<DATAPACKET><METADATA><FIELDS><FIELD attrname=\"D\" fieldtype=\"nested\"><FIELDS>" +
+         text + "</FIELDS></FIELD></FIELDS></METADATA><ROWDATA>";
+  for (int i = 0; i < rows; ++i) text += "<ROW><D/></ROW>";
+  return text + "</ROWDATA></DATAPACKET>";
+}
+
 std::string DeepRows(int depth) {
   std::string rows;
   for (int i = 0; i < depth; ++i) rows += "<ROW>";
@@ -363,7 +374,9 @@ TEST(DataPacketTest, BadFilesFailCleanlyAndStayUntouched) {
       // Rows without values still take a record each: a file must not make
       // opening it take many times its size.
       {"many empty rows of many fields", ManyFieldsAndEmptyRows(3000, 30000),
-       "its 30000 rows of 3000 fields would take more memory than a file of this size may"},
+       "rows of 3000 fields would take more memory than a file of this size may"},
+      {"many empty nested datasets of many fields", ManyNestedFieldsAndEmptyRows(3000, 30000),
+       "rows of 3000 fields would take more memory than a file of this size may"},
       {"bad row state", WithRows("<ROW RowState=\"3\"/>"), "row 1: invalid RowState '3'"},
       {"stray element", WithRows("<ROW><Details/></ROW>"), "row 1: unexpected element 'Details'"},
       {"stray text", WithRows("oops"), "unexpected text in 'ROWDATA'"},
