@@ -1,5 +1,6 @@
 #include "DBRecords.h"
 
+#include <algorithm>
 #include <cstring>
 #include <limits>
 
@@ -44,14 +45,17 @@ void Store(std::byte* at, T value) noexcept {
 constexpr std::size_t TextBlockSize = std::size_t{1} << 16;
 constexpr std::uint32_t InlineText = 4;
 
-std::string LowerName(std::string_view name) {
-  std::string lower(name);
-  for (char& c : lower)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-  return lower;
-}
-
 }  // namespace
+
+std::uint64_t FieldNameHash(std::string_view name) noexcept {
+  std::uint64_t hash = 14695981039346656037ull;
+  for (char c : name) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+    hash ^= static_cast<unsigned char>(c);
+    hash *= 1099511628211ull;
+  }
+  return hash;
+}
 
 std::size_t Utf8Length(std::string_view text) noexcept {
   std::size_t count = 0;
@@ -86,6 +90,8 @@ std::string_view TTextStore::Get(std::uint32_t Where, std::uint32_t Length) cons
 
 TRecordLayout::TRecordLayout(const TFieldDefs& defs) {
   FNullBytes = (defs.Count() + 7) / 8;
+  FSlots.reserve(defs.Count());
+  FByHash.reserve(defs.Count());
   std::uint32_t offset = static_cast<std::uint32_t>(1 + FNullBytes);
   for (const TFieldDef& def : defs) {
     TFieldSlot& slot = FSlots.emplace_back();
@@ -96,25 +102,20 @@ TRecordLayout::TRecordLayout(const TFieldDefs& defs) {
     slot.Required = def.Required;
     if (def.DataType == ftDataSet) slot.Child = std::make_shared<TRecordLayout>(def.ChildDefs);
     offset += SlotWidth(slot);
-    FIndexOf.emplace(LowerName(def.Name), static_cast<int>(FSlots.size() - 1));
+    FByHash.emplace_back(FieldNameHash(def.Name), static_cast<std::uint32_t>(FSlots.size() - 1));
   }
   FRecordSize = offset;
+  std::sort(FByHash.begin(), FByHash.end());
 }
 
 int TRecordLayout::IndexOf(std::string_view name) const noexcept {
-  if (FSlots.size() < 8) {
-    for (std::size_t i = 0; i < FSlots.size(); ++i)
-      if (SameFieldName(FSlots[i].Name, name)) return static_cast<int>(i);
-    return -1;
-  }
-  try {
-    const auto found = FIndexOf.find(LowerName(name));
-    return found == FIndexOf.end() ? -1 : found->second;
-  } catch (...) {  // no memory for the lower-case copy
-    for (std::size_t i = 0; i < FSlots.size(); ++i)
-      if (SameFieldName(FSlots[i].Name, name)) return static_cast<int>(i);
-    return -1;
-  }
+  // Names sorted by hash: a binary search, compact whatever the number of
+  // fields; equal hashes are told apart by the names themselves.
+  const std::uint64_t hash = FieldNameHash(name);
+  auto at = std::lower_bound(FByHash.begin(), FByHash.end(), std::pair<std::uint64_t, std::uint32_t>(hash, 0));
+  for (; at != FByHash.end() && at->first == hash; ++at)
+    if (SameFieldName(FSlots[at->second].Name, name)) return static_cast<int>(at->second);
+  return -1;
 }
 
 bool TRecordLayout::IsNull(const std::byte* row, std::size_t field) const noexcept {

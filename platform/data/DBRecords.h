@@ -19,7 +19,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "DBTypes.h"
@@ -93,12 +93,14 @@ class TRecordLayout {
   void StoreText(std::byte* row, std::size_t field, std::string_view value) const;
 
   std::vector<TFieldSlot> FSlots;
-  std::unordered_map<std::string, int> FIndexOf;  // by lower-case name
+  std::vector<std::pair<std::uint64_t, std::uint32_t>> FByHash;  // name hash, field; sorted
   std::size_t FNullBytes = 0;
   std::size_t FRecordSize = 0;
   mutable TTextStore FTexts;  // shared by every record of this layout
 };
 
+// A hash of a field name that ignores ASCII case, as names compare.
+std::uint64_t FieldNameHash(std::string_view name) noexcept;
 // Characters of UTF-8 text (bytes that do not continue a character).
 std::size_t Utf8Length(std::string_view text) noexcept;
 

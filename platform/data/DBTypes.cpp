@@ -1,8 +1,9 @@
 #include "DBTypes.h"
 
-#include <unordered_set>
+#include <algorithm>
 
 #include "DBErrors.h"
+#include "DBRecords.h"
 
 namespace zar {
 
@@ -34,20 +35,13 @@ void CheckFieldDefsAt(const TFieldDefs& defs, int depth) {
   if (depth > MaxNestingDepth)
     DatabaseError("Nested datasets are deeper than " + std::to_string(MaxNestingDepth) +
                   " levels");
-  // Names seen so far, lower-cased: one pass, however many fields.
-  std::unordered_set<std::string> names;
-  names.reserve(defs.Count());
   for (std::size_t i = 0; i < defs.Count(); ++i) {
     const TFieldDef& def = defs[i];
     if (!IsStorableName(def.Name))
       DatabaseError("Field name " + Quoted(def.Name) + " is not a valid name");
     if (SameFieldName(def.Name, "RowState"))
       DatabaseError("Field name " + Quoted(def.Name) + " is reserved");
-    std::string lower(def.Name);
-    for (char& c : lower)
-      if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-    if (!names.insert(std::move(lower)).second)
-      DatabaseError("Field name " + Quoted(def.Name) + " is used more than once");
+
     if (!IsSupported(def.DataType))
       DatabaseError("Field " + Quoted(def.Name) + " has an unsupported type");
     if (def.DataType == ftString && (def.Size < 1 || def.Size > MaxStringSize))
@@ -56,6 +50,19 @@ void CheckFieldDefsAt(const TFieldDefs& defs, int depth) {
                     " characters)");
     if (def.DataType == ftDataSet) CheckFieldDefsAt(def.ChildDefs, depth + 1);
   }
+  // Repeated names, found by sorting their hashes: one pass whatever the
+  // number of fields. The later of two equal names is reported.
+  std::vector<std::pair<std::uint64_t, std::size_t>> hashes;
+  hashes.reserve(defs.Count());
+  for (std::size_t i = 0; i < defs.Count(); ++i) hashes.emplace_back(FieldNameHash(defs[i].Name), i);
+  std::sort(hashes.begin(), hashes.end());
+  std::size_t repeated = defs.Count();
+  for (std::size_t i = 0; i < hashes.size(); ++i)
+    for (std::size_t j = i + 1; j < hashes.size() && hashes[j].first == hashes[i].first; ++j)
+      if (SameFieldName(defs[hashes[i].second].Name, defs[hashes[j].second].Name))
+        repeated = std::min(repeated, hashes[j].second);
+  if (repeated < defs.Count())
+    DatabaseError("Field name " + Quoted(defs[repeated].Name) + " is used more than once");
 }
 
 }  // namespace
