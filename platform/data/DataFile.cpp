@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
@@ -64,13 +65,51 @@ bool HashFile(int fd, std::uint64_t& hash) {
 
 }  // namespace
 
-void THasher::Add(std::string_view Bytes) noexcept {
-  std::uint64_t hash = FHash;
-  for (const char c : Bytes) {
-    hash ^= static_cast<unsigned char>(c);
-    hash *= 1099511628211ull;
+namespace {
+
+constexpr std::uint64_t HashPrime = 0x9FB21C651E98DF25ull;
+
+std::uint64_t Mix(std::uint64_t lane, std::uint64_t word) noexcept {
+  lane ^= word * HashPrime;
+  lane = (lane << 31) | (lane >> 33);
+  return lane * 0xC2B2AE3D27D4EB4Full;
+}
+
+}  // namespace
+
+void THasher::Block(const unsigned char* Data) noexcept {
+  for (int i = 0; i < 4; ++i) {
+    std::uint64_t word = 0;
+    std::memcpy(&word, Data + 8 * i, 8);
+    FLanes[i] = Mix(FLanes[i], word);
   }
-  FHash = hash;
+}
+
+void THasher::Add(std::string_view Bytes) noexcept {
+  auto data = reinterpret_cast<const unsigned char*>(Bytes.data());
+  std::size_t size = Bytes.size();
+  FLength += size;
+  if (FTailSize > 0) {
+    const std::size_t take = std::min(size, sizeof FTail - FTailSize);
+    std::memcpy(FTail + FTailSize, data, take);
+    FTailSize += take;
+    data += take;
+    size -= take;
+    if (FTailSize < sizeof FTail) return;
+    Block(FTail);
+    FTailSize = 0;
+  }
+  for (; size >= sizeof FTail; data += sizeof FTail, size -= sizeof FTail) Block(data);
+  std::memcpy(FTail, data, size);
+  FTailSize = size;
+}
+
+std::uint64_t THasher::Value() const noexcept {
+  std::uint64_t hash = FLength * HashPrime;
+  for (const std::uint64_t lane : FLanes) hash = Mix(hash, lane);
+  for (std::size_t i = 0; i < FTailSize; ++i) hash = Mix(hash, FTail[i]);
+  hash ^= hash >> 29;
+  return hash * HashPrime ^ (hash >> 32);
 }
 
 std::string ResolveLinks(const std::string& FileName, const std::string& Prefix) {

@@ -20,6 +20,7 @@
 
 #include "ClientDataSet.h"
 #include "DBErrors.h"
+#include "DataFile.h"
 #include "DataPacket.h"
 #include "DataTestSupport.h"
 
@@ -236,6 +237,35 @@ TEST(DataFileTest, TheNextSaveRemovesWhatACrashedSaveLeft) {
 }
 
 // ---- No lost update ---------------------------------------------------------------------------
+
+// What a file was when read is compared with what it is when saved, hashed
+// in other pieces (whole when read, in blocks when written or checked).
+TEST(DataFileTest, TheContentHashDoesNotDependOnHowTheBytesArrive) {
+  std::mt19937 random(7);
+  std::string bytes(200000, '\0');
+  for (char& c : bytes) c = static_cast<char>(random());
+  datafile::THasher whole;
+  whole.Add(bytes);
+  for (int round = 0; round < 20; ++round) {
+    datafile::THasher pieces;
+    for (std::size_t at = 0; at < bytes.size();) {
+      const std::size_t size = std::min<std::size_t>(random() % (round < 10 ? 40 : 70000), bytes.size() - at);
+      pieces.Add(std::string_view(bytes).substr(at, size));
+      at += size;
+    }
+    EXPECT_EQ(pieces.Value(), whole.Value());
+  }
+  for (const std::size_t at : {std::size_t{0}, std::size_t{31}, std::size_t{100000}, bytes.size() - 1}) {
+    std::string changed = bytes;
+    changed[at] ^= 1;
+    datafile::THasher other;
+    other.Add(changed);
+    EXPECT_NE(other.Value(), whole.Value()) << at;
+  }
+  datafile::THasher shorter;
+  shorter.Add(std::string_view(bytes).substr(0, bytes.size() - 1));
+  EXPECT_NE(shorter.Value(), whole.Value());
+}
 
 TEST(DataFileTest, ASaveOverAnotherWritersChangeIsRefused) {
   const struct {
