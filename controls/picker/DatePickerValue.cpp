@@ -8,6 +8,7 @@
 #include "CalendarRoutines.h"
 #include "ControlAccessibility.h"
 #include "DatePicker.h"
+#include "QtDates.h"
 #include "GregorianDates.h"
 #include "HostServices.h"
 #include "PickerAccessible.h"
@@ -315,6 +316,9 @@ bool TCustomZarDatePicker::ValueChanged(const TPickerState& old, bool notify) {
 
 void TCustomZarDatePicker::Change() {
   if (OnChange) OnChange(this);
+  const bool null = IsNull();
+  emit dateChanged(null ? QDate() : DateTimeToQDate(Date()));
+  emit dateTimeChanged(null ? QDateTime() : DateTimeToQDateTime(DateTime()));
 }
 
 bool TCustomZarDatePicker::IsNull() const { return FIsNull; }
