@@ -417,6 +417,8 @@ TEST(DataFileTest, ASaveKilledAtAnyPointLeavesTheOldOrTheNewFileWhole) {
   std::filesystem::remove(small);
   std::filesystem::remove(large);
   WriteText(file, versions[0]);
+  // Parsed once here, so that the child spends its time saving.
+  const TDataPacket packets[] = {ParseDataPacket(versions[0], "'small'"), ParseDataPacket(versions[1], "'large'")};
   std::mt19937 random(20260101);
   int interrupted = 0;
   for (int round = 0; round < 25; ++round) {
@@ -426,7 +428,7 @@ TEST(DataFileTest, ASaveKilledAtAnyPointLeavesTheOldOrTheNewFileWhole) {
       TClientDataSet data("Data");
       Define(data, file);
       for (int i = 0;; ++i) {
-        data.SetData(ParseDataPacket(versions[i % 2], "'version'"));
+        data.SetData(packets[i % 2]);
         data.SetFileName(file);
         try {
           data.Close();
@@ -435,7 +437,7 @@ TEST(DataFileTest, ASaveKilledAtAnyPointLeavesTheOldOrTheNewFileWhole) {
         }
       }
     }
-    std::this_thread::sleep_for(std::chrono::microseconds(random() % 60000));
+    std::this_thread::sleep_for(std::chrono::microseconds(random() % 120000));
     ::kill(child, SIGKILL);
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);
