@@ -1,16 +1,20 @@
 #include "ClientDataSet.h"
 
-#include <filesystem>
+#include <new>
 
 #include "DBErrors.h"
+#include "DataFile.h"
 
 namespace zar {
 
 namespace {
 
+// Whether the data file is there to be read: a missing file (or a link to
+// one) is not; anything other than a regular file, a loop of links or an
+// unreadable path raises.
 bool FileExists(const std::string& fileName) {
-  std::error_code error;
-  return std::filesystem::exists(fileName, error);
+  return datafile::RegularFileExists(fileName,
+                                     "Cannot read data packet from " + QuotedFileName(fileName));
 }
 
 }  // namespace
@@ -52,25 +56,39 @@ void TClientDataSet::SetData(const TDataPacket& Value) {
   Open();
 }
 
+void TClientDataSet::SetFileName(std::string Value) {
+  if (Value != FFileName) FFileIdentity = {};
+  FFileName = std::move(Value);
+}
+
 TRecordStore& TClientDataSet::OpenRootStore() {
   const bool fromFile = !FPendingPacket && !FFileName.empty() && FileExists(FFileName);
   if (FPendingPacket) {
     FPacket = std::move(FPendingPacket);
     SetDataChanged(FPendingChanged);
   } else if (fromFile) {
-    FPacket = std::make_unique<TDataPacket>(ReadDataPacketFile(FFileName));
+    TFileIdentity identity;
+    try {
+      FPacket = std::make_unique<TDataPacket>(ReadDataPacketFile(FFileName, &identity));
+    } catch (const std::bad_alloc&) {
+      DatabaseError("Cannot read data packet from " + QuotedFileName(FFileName) + ": not enough memory");
+    }
+    FFileIdentity = identity;
     SetDataChanged(false);
   } else {
     const TFieldDefs defs = EffectiveFieldDefs();
     if (defs.Empty()) Error("Missing data provider or data packet");
     FPacket = std::make_unique<TDataPacket>(defs);
     SetDataChanged(false);
+    // No file yet: a file someone else creates meanwhile is not overwritten.
+    if (!FFileName.empty()) FFileIdentity = {true, false, 0, 0, 0};
   }
   try {
     CheckPersistentFields(FPacket->Rows.Layout());
   } catch (const EDatabaseError& error) {
     FPacket.reset();
-    if (fromFile) DatabaseError("Cannot read data packet from " + Quoted(FFileName) + ": " + error.Message());
+    if (fromFile)
+      DatabaseError("Cannot read data packet from " + QuotedFileName(FFileName) + ": " + error.Message());
     throw;
   }
   return FPacket->Rows;
@@ -79,9 +97,22 @@ TRecordStore& TClientDataSet::OpenRootStore() {
 void TClientDataSet::CloseRootStore() noexcept { FPacket.reset(); }
 
 void TClientDataSet::BeforeClose() {
-  if (FFileName.empty() || (!DataChanged() && FileExists(FFileName))) return;
+  if (FFileName.empty()) return;
+  if (!DataChanged()) {
+    // Unchanged data is written only to create a missing file; whatever
+    // else is there now is left alone.
+    try {
+      if (FileExists(FFileName)) return;
+    } catch (const EDatabaseError&) {
+      return;
+    }
+  }
   UpdateParams();
-  WriteDataPacketFile(*FPacket, FFileName);
+  try {
+    WriteDataPacketFile(*FPacket, FFileName, &FFileIdentity);
+  } catch (const std::bad_alloc&) {
+    DatabaseError("Cannot write data file " + QuotedFileName(FFileName) + ": not enough memory");
+  }
   SetDataChanged(false);
 }
 

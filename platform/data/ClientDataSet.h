@@ -17,13 +17,17 @@ class TClientDataSet : public TDataSet {
   ~TClientDataSet() override;
 
   const std::string& FileName() const noexcept { return FFileName; }
-  void SetFileName(std::string Value) { FFileName = std::move(Value); }
+  // A new name forgets what the previous file was.
+  void SetFileName(std::string Value);
 
   // Open reads FileName when the file exists. Without one, the dataset opens
   // empty, created from its field definitions (or persistent fields).
   // Close writes FileName when the data changed since it was read or
   // created, or when the file does not exist yet; if the write fails, the
-  // dataset stays open and nothing is lost.
+  // dataset stays open and nothing is lost. A file that another program
+  // changed (or created) since this dataset read it (or found it missing) is
+  // not overwritten: Close raises instead. Only regular files are read and
+  // written; a symbolic link is followed and stays a link.
   // Creates an empty dataset from the definitions and opens it.
   void CreateDataSet();
   // A full copy of the open dataset (pending edits are posted first).
@@ -40,6 +44,7 @@ class TClientDataSet : public TDataSet {
   void UpdateParams();
 
   std::string FFileName;
+  TFileIdentity FFileIdentity;  // what FileName was when last read or written
   std::unique_ptr<TDataPacket> FPacket;         // the open data
   std::unique_ptr<TDataPacket> FPendingPacket;  // taken by the next open
   bool FPendingChanged = false;

@@ -146,6 +146,14 @@ void StoreNative(const TRecordLayout& layout, std::byte* row, std::size_t field,
     layout.SetNative(row, field, value.Native);
 }
 
+void StoreKey(const TRecordLayout& layout, std::byte* row, std::size_t field,
+              const TNativeValue& value) {
+  if (!value.Null && layout.Slot(field).Type == ftString)
+    layout.SetKeyString(row, field, value.Text);
+  else
+    StoreNative(layout, row, field, value);
+}
+
 TVariant NativeToVariant(const TRecordLayout& layout, const std::byte* row, std::size_t field) {
   if (layout.IsNull(row, field)) return {};
   const TFieldType type = layout.Slot(field).Type;

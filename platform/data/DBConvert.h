@@ -26,6 +26,9 @@ TNativeValue VariantToNative(const TFieldSlot& slot, const TVariant& value);
 // Writes a converted value into a record.
 void StoreNative(const TRecordLayout& layout, std::byte* row, std::size_t field,
                  const TNativeValue& value);
+// The same into a search key or literal, where text may be of any length.
+void StoreKey(const TRecordLayout& layout, std::byte* row, std::size_t field,
+              const TNativeValue& value);
 TVariant NativeToVariant(const TRecordLayout& layout, const std::byte* row, std::size_t field);
 
 // Decimal integers: an optional '-' and digits, nothing else.

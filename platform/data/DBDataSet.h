@@ -249,7 +249,7 @@ class TDataSet {
   bool Precedes(std::uint32_t A, std::uint32_t B) const noexcept;
   // Rebuilds the visible records, keeping the current row when it stays.
   void RefreshView();
-  void ShowRow(std::uint32_t Row);
+  void ShowRow(std::uint32_t Row, bool Added);
   void Resync();
   void EditKey(std::vector<std::byte>& Key);
   void MoveTo(std::int64_t Cursor);

@@ -128,8 +128,10 @@ void TDataSet::RefreshView() {
   FBof = FEof = FView.empty();
 }
 
-void TDataSet::ShowRow(std::uint32_t Row) {
-  const auto found = std::find(FView.begin(), FView.end(), Row);
+void TDataSet::ShowRow(std::uint32_t Row, bool Added) {
+  // A row just added is not in the view yet: no search, so that appending
+  // stays linear in the number of rows.
+  const auto found = Added ? FView.end() : std::find(FView.begin(), FView.end(), Row);
   std::int64_t position = found - FView.begin();
   if (found != FView.end()) FView.erase(found);
   if (IsVisible(FStore->Row(Row))) {
@@ -197,7 +199,7 @@ bool TDataSet::Locate(std::string_view FieldName, const TVariant& Value) {
   const auto column = static_cast<std::size_t>(FieldByName(FieldName).FColumn);
   const TRecordLayout& layout = Layout();
   std::vector<std::byte> key(layout.RecordSize());
-  StoreNative(layout, key.data(), column, VariantToNative(layout.Slot(column), Value));
+  StoreKey(layout, key.data(), column, VariantToNative(layout.Slot(column), Value));
   for (std::size_t i = 0; i < FView.size(); ++i) {
     if (layout.Compare(FStore->Row(FView[i]), key.data(), column) == 0) {
       MoveTo(static_cast<std::int64_t>(i));
@@ -253,23 +255,45 @@ void TDataSet::CheckUniqueKeys(const std::byte* Record, std::int64_t OwnRow) con
   for (const TIndexDef& index : FIndexDefs) {
     if ((index.Options & (ixPrimary | ixUnique)) == 0) continue;
     const std::vector<std::size_t> columns = ResolveColumns(index.Fields);
-    for (std::uint32_t r = 0; r < FStore->Count(); ++r) {
-      if (r == OwnRow) continue;
-      const bool same = std::all_of(columns.begin(), columns.end(), [&](std::size_t column) {
-        return layout.Compare(FStore->Row(r), Record, column) == 0;
-      });
-      if (same)
-        Error("Key violation: another record has the same " + index.Fields + " (index " +
-              Quoted(index.Name) + ")");
+    auto same = [&](std::uint32_t r) {
+      return r != OwnRow && std::all_of(columns.begin(), columns.end(), [&](std::size_t column) {
+               return layout.Compare(FStore->Row(r), Record, column) == 0;
+             });
+    };
+    // When the view holds every record ordered by the index's fields, equal
+    // keys are neighbours: a binary search instead of a pass over all rows,
+    // so that posting stays cheap however many records there are.
+    const bool ordered = !FFilter && !FRangeActive && FView.size() == FStore->Count() &&
+                         columns.size() <= FIndexColumns.size() &&
+                         std::equal(columns.begin(), columns.end(), FIndexColumns.begin());
+    bool found = false;
+    if (ordered) {
+      auto compare = [&](std::uint32_t r) {
+        for (const std::size_t column : columns)
+          if (const int order = layout.Compare(FStore->Row(r), Record, column)) return order;
+        return 0;
+      };
+      auto at = std::lower_bound(FView.begin(), FView.end(), 0u,
+                                 [&](std::uint32_t r, std::uint32_t) { return compare(r) < 0; });
+      for (; at != FView.end() && compare(*at) == 0 && !found; ++at) found = same(*at);
+    } else {
+      for (std::uint32_t r = 0; r < FStore->Count() && !found; ++r) found = same(r);
     }
+    if (found)
+      Error("Key violation: another record has the same " + index.Fields + " (index " +
+            Quoted(index.Name) + ")");
   }
 }
 
 void TDataSet::AssignAutoIncrements(std::byte* Record) {
   const TRecordLayout& layout = Layout();
-  for (std::size_t f = 0; f < layout.FieldCount(); ++f)
-    if (layout.Slot(f).Type == ftAutoInc && layout.IsNull(Record, f))
-      layout.SetNative(Record, f, FStore->NextAutoInc());
+  for (std::size_t f = 0; f < layout.FieldCount(); ++f) {
+    if (layout.Slot(f).Type != ftAutoInc || !layout.IsNull(Record, f)) continue;
+    if (FStore->NextAutoInc() >= MaxAutoIncCounter)
+      Error("Field " + Quoted(layout.Slot(f).Name) +
+            " has no number left to give: its largest value, 2147483647, is taken");
+    layout.SetNative(Record, f, FStore->NextAutoInc());
+  }
 }
 
 void TDataSet::Post() {
@@ -301,7 +325,7 @@ void TDataSet::Post() {
       FStore->SetNextAutoInc(std::max(FStore->NextAutoInc(), layout.Native(record, f) + 1));
   FModified = false;
   const Integer from = inserting ? -1 : static_cast<Integer>(FCursor);
-  ShowRow(row);
+  ShowRow(row, inserting);
   const bool shown = FCursor >= 0 && CurrentRow() == row;
   FPendingRow = -1;
   MarkChanged();
@@ -454,7 +478,7 @@ void TDataSet::SetRange(const std::vector<TVariant>& StartValues,
     std::vector<std::byte> key(layout.RecordSize());
     for (std::size_t i = 0; i < values.size(); ++i) {
       const std::size_t column = FIndexColumns[i];
-      StoreNative(layout, key.data(), column, VariantToNative(layout.Slot(column), values[i]));
+      StoreKey(layout, key.data(), column, VariantToNative(layout.Slot(column), values[i]));
     }
     return key;
   };

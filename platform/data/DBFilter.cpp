@@ -227,7 +227,7 @@ class TFilterParser {
   std::vector<std::byte> LiteralRecord(std::size_t column, const TToken& token) {
     std::vector<std::byte> record(FLayout.RecordSize());
     try {
-      StoreNative(FLayout, record.data(), column,
+      StoreKey(FLayout, record.data(), column,
                   VariantToNative(FLayout.Slot(column), TVariant(token.Value)));
     } catch (const Exception& error) {
       Fail(error.Message(), token.Position);

@@ -1,5 +1,6 @@
 #include "DBRecords.h"
 
+#include <algorithm>
 #include <cstring>
 #include <limits>
 
@@ -14,7 +15,7 @@ constexpr std::int64_t MaxDayNumber = 3652059;
 
 std::uint32_t SlotWidth(const TFieldSlot& slot) noexcept {
   switch (slot.Type) {
-    case ftString: return 2 + static_cast<std::uint32_t>(slot.Size);
+    case ftString: return 8;
     case ftBoolean: return 1;
     case ftSmallint: return 2;
     case ftAutoInc:
@@ -41,19 +42,56 @@ void Store(std::byte* at, T value) noexcept {
   std::memcpy(at, &value, sizeof value);
 }
 
-// Length of the longest prefix of text within limit bytes that does not end
-// inside a UTF-8 character.
-std::size_t Utf8Prefix(std::string_view text, std::size_t limit) noexcept {
-  if (text.size() <= limit) return text.size();
-  std::size_t length = limit;
-  while (length > 0 && (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80) --length;
-  return length;
-}
+constexpr std::size_t TextBlockSize = std::size_t{1} << 16;
+constexpr std::uint32_t InlineText = 4;
 
 }  // namespace
 
+std::uint64_t FieldNameHash(std::string_view name) noexcept {
+  std::uint64_t hash = 14695981039346656037ull;
+  for (char c : name) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+    hash ^= static_cast<unsigned char>(c);
+    hash *= 1099511628211ull;
+  }
+  return hash;
+}
+
+std::size_t Utf8Length(std::string_view text) noexcept {
+  std::size_t count = 0;
+  for (const char c : text) count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  return count;
+}
+
+// Blocks of 64 KiB hold the texts (the longest value fits one); a text never
+// spans two blocks, so that it stays one contiguous view.
+std::uint32_t TTextStore::Add(std::string_view Text) {
+  if (Text.size() > TextBlockSize) {  // a search key longer than any value
+    if (FBlocks.size() >= TextBlockSize) DatabaseError("Too much text for one dataset");
+    FBlocks.push_back(std::make_unique<char[]>(Text.size()));
+    std::memcpy(FBlocks.back().get(), Text.data(), Text.size());
+    FUsed = TextBlockSize;  // the next text starts a block of its own
+    return static_cast<std::uint32_t>((FBlocks.size() - 1) << 16);
+  }
+  if (FBlocks.empty() || FUsed + Text.size() > TextBlockSize) {
+    if (FBlocks.size() >= TextBlockSize) DatabaseError("Too much text for one dataset");
+    FBlocks.push_back(std::make_unique<char[]>(TextBlockSize));
+    FUsed = 0;
+  }
+  const auto where = static_cast<std::uint32_t>(((FBlocks.size() - 1) << 16) | FUsed);
+  std::memcpy(FBlocks.back().get() + FUsed, Text.data(), Text.size());
+  FUsed += Text.size();
+  return where;
+}
+
+std::string_view TTextStore::Get(std::uint32_t Where, std::uint32_t Length) const noexcept {
+  return {FBlocks[Where >> 16].get() + (Where & 0xFFFF), Length};
+}
+
 TRecordLayout::TRecordLayout(const TFieldDefs& defs) {
   FNullBytes = (defs.Count() + 7) / 8;
+  FSlots.reserve(defs.Count());
+  FByHash.reserve(defs.Count());
   std::uint32_t offset = static_cast<std::uint32_t>(1 + FNullBytes);
   for (const TFieldDef& def : defs) {
     TFieldSlot& slot = FSlots.emplace_back();
@@ -64,13 +102,19 @@ TRecordLayout::TRecordLayout(const TFieldDefs& defs) {
     slot.Required = def.Required;
     if (def.DataType == ftDataSet) slot.Child = std::make_shared<TRecordLayout>(def.ChildDefs);
     offset += SlotWidth(slot);
+    FByHash.emplace_back(FieldNameHash(def.Name), static_cast<std::uint32_t>(FSlots.size() - 1));
   }
   FRecordSize = offset;
+  std::sort(FByHash.begin(), FByHash.end());
 }
 
 int TRecordLayout::IndexOf(std::string_view name) const noexcept {
-  for (std::size_t i = 0; i < FSlots.size(); ++i)
-    if (SameFieldName(FSlots[i].Name, name)) return static_cast<int>(i);
+  // Names sorted by hash: a binary search, compact whatever the number of
+  // fields; equal hashes are told apart by the names themselves.
+  const std::uint64_t hash = FieldNameHash(name);
+  auto at = std::lower_bound(FByHash.begin(), FByHash.end(), std::pair<std::uint64_t, std::uint32_t>(hash, 0));
+  for (; at != FByHash.end() && at->first == hash; ++at)
+    if (SameFieldName(FSlots[at->second].Name, name)) return static_cast<int>(at->second);
   return -1;
 }
 
@@ -147,18 +191,37 @@ void TRecordLayout::SetNative(std::byte* row, std::size_t field, std::int64_t va
 
 std::string_view TRecordLayout::String(const std::byte* row, std::size_t field) const noexcept {
   const std::byte* at = row + FSlots[field].Offset;
-  return {reinterpret_cast<const char*>(at + 2), Load<std::uint16_t>(at)};
+  const auto length = Load<std::uint32_t>(at);
+  if (length <= InlineText) return {reinterpret_cast<const char*>(at + 4), length};
+  return FTexts.Get(Load<std::uint32_t>(at + 4), length);
 }
 
-void TRecordLayout::SetString(std::byte* row, std::size_t field,
-                              std::string_view value) const noexcept {
+void TRecordLayout::SetString(std::byte* row, std::size_t field, std::string_view value) const {
   const TFieldSlot& slot = FSlots[field];
-  // Text ends at a NUL character, as in the host's record buffers.
-  value = value.substr(0, value.find('\0'));
-  const std::size_t length = Utf8Prefix(value, static_cast<std::size_t>(slot.Size));
-  std::byte* at = row + slot.Offset;
-  Store(at, static_cast<std::uint16_t>(length));
-  std::memcpy(at + 2, value.data(), length);
+  if (value.find('\0') != std::string_view::npos)
+    DatabaseError("Field " + Quoted(slot.Name) + " cannot hold a NUL character");
+  const std::size_t characters = Utf8Length(value);
+  if (characters > static_cast<std::size_t>(slot.Size))
+    DatabaseError("Text of " + std::to_string(characters) + " characters does not fit field " +
+                  Quoted(slot.Name) + " (at most " + std::to_string(slot.Size) + ")");
+  StoreText(row, field, value);
+}
+
+void TRecordLayout::SetKeyString(std::byte* row, std::size_t field, std::string_view value) const {
+  if (value.size() > 0xFFFFFFFFu) DatabaseError("Text too long for field " + Quoted(FSlots[field].Name));
+  StoreText(row, field, value);
+}
+
+void TRecordLayout::StoreText(std::byte* row, std::size_t field, std::string_view value) const {
+  std::byte* at = row + FSlots[field].Offset;
+  const auto length = static_cast<std::uint32_t>(value.size());
+  if (length <= InlineText) {
+    std::memset(at + 4, 0, InlineText);
+    std::memcpy(at + 4, value.data(), length);
+  } else if (IsNull(row, field) || String(row, field) != value) {
+    Store(at + 4, FTexts.Add(value));
+  }
+  Store(at, length);
   row[1 + field / 8] |= static_cast<std::byte>(1u << (field % 8));
 }
 

@@ -2,7 +2,9 @@
 // The in-memory form of a dataset: fixed-size binary records in one
 // contiguous block. A record is a row-state byte, one "has a value" bit per
 // field, then one slot per field:
-//   string       2-byte length + Size bytes of UTF-8
+//   string       4-byte length in bytes + 4 bytes: the text itself when it
+//                has at most 4 bytes, else where it lies in the layout's text
+//                store; so a record costs the same whatever the field's width
 //   Boolean      1 byte            smallint   2 bytes
 //   auto-inc     4 bytes           currency   8 bytes, units of 1/10000
 //   date         4 bytes, day number counting 0001-01-01 as day 1
@@ -17,6 +19,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "DBTypes.h"
@@ -27,11 +30,24 @@ enum TRowState : std::uint8_t { rsUnchanged = 0, rsInserted = 4, rsModified = 8 
 
 class TRecordLayout;
 
+// Texts of string values, written once and never moved, so that a record
+// and every copy of it can refer to them; freed with the layout.
+class TTextStore {
+ public:
+  // Where the copy of Text lies; raises EDatabaseError when the store is full.
+  std::uint32_t Add(std::string_view Text);
+  std::string_view Get(std::uint32_t Where, std::uint32_t Length) const noexcept;
+
+ private:
+  std::vector<std::unique_ptr<char[]>> FBlocks;
+  std::size_t FUsed = 0;  // bytes taken in the last block
+};
+
 struct TFieldSlot {
   std::string Name;
   TFieldType Type = ftUnknown;
   std::uint32_t Offset = 0;
-  Integer Size = 0;  // bytes of a string field
+  Integer Size = 0;  // characters of a string field
   bool Required = false;
   std::shared_ptr<const TRecordLayout> Child;  // layout of a nested dataset's records
 };
@@ -63,18 +79,30 @@ class TRecordLayout {
   bool IsValidNative(std::size_t field, std::int64_t value) const noexcept;
 
   std::string_view String(const std::byte* row, std::size_t field) const noexcept;
-  // Longer text is cut at the field's size, never inside a UTF-8 character;
-  // text ends at a NUL character.
-  void SetString(std::byte* row, std::size_t field, std::string_view value) const noexcept;
+  // Raises EDatabaseError naming the field when the text has more characters
+  // than the field's size or holds a NUL character; text is never cut.
+  void SetString(std::byte* row, std::size_t field, std::string_view value) const;
+  // The same for a search key or a literal compared with the field: any
+  // length, since such a record is never stored.
+  void SetKeyString(std::byte* row, std::size_t field, std::string_view value) const;
 
   // Orders two records by one field; null sorts first.
   int Compare(const std::byte* a, const std::byte* b, std::size_t field) const noexcept;
 
  private:
+  void StoreText(std::byte* row, std::size_t field, std::string_view value) const;
+
   std::vector<TFieldSlot> FSlots;
+  std::vector<std::pair<std::uint64_t, std::uint32_t>> FByHash;  // name hash, field; sorted
   std::size_t FNullBytes = 0;
   std::size_t FRecordSize = 0;
+  mutable TTextStore FTexts;  // shared by every record of this layout
 };
+
+// A hash of a field name that ignores ASCII case, as names compare.
+std::uint64_t FieldNameHash(std::string_view name) noexcept;
+// Characters of UTF-8 text (bytes that do not continue a character).
+std::size_t Utf8Length(std::string_view text) noexcept;
 
 // Conversions between a TDateTime and the native value of a date, time,
 // date-time or time-stamp slot. The first fails (false) for NaN, infinities
@@ -83,6 +111,10 @@ bool DateTimeToNative(TFieldType type, TDateTime value, std::int64_t& native) no
 TDateTime NativeToDateTime(TFieldType type, std::int64_t native) noexcept;
 
 inline constexpr std::int64_t CurrencyScale = 10000;
+
+// The auto-increment counter once the field's largest value was given out:
+// no further number can be assigned.
+inline constexpr std::int64_t MaxAutoIncCounter = std::int64_t{2147483647} + 1;
 
 // Records of one dataset, or of one record's nested dataset field. Nested
 // stores are owned by the store of their master records.

@@ -1,6 +1,9 @@
 #include "DBTypes.h"
 
+#include <algorithm>
+
 #include "DBErrors.h"
+#include "DBRecords.h"
 
 namespace zar {
 
@@ -38,16 +41,28 @@ void CheckFieldDefsAt(const TFieldDefs& defs, int depth) {
       DatabaseError("Field name " + Quoted(def.Name) + " is not a valid name");
     if (SameFieldName(def.Name, "RowState"))
       DatabaseError("Field name " + Quoted(def.Name) + " is reserved");
-    if (defs.IndexOf(def.Name) != static_cast<int>(i))
-      DatabaseError("Field name " + Quoted(def.Name) + " is used more than once");
+
     if (!IsSupported(def.DataType))
       DatabaseError("Field " + Quoted(def.Name) + " has an unsupported type");
     if (def.DataType == ftString && (def.Size < 1 || def.Size > MaxStringSize))
       DatabaseError("Field " + Quoted(def.Name) + " has an invalid size " +
                     std::to_string(def.Size) + " (1 to " + std::to_string(MaxStringSize) +
-                    " bytes)");
+                    " characters)");
     if (def.DataType == ftDataSet) CheckFieldDefsAt(def.ChildDefs, depth + 1);
   }
+  // Repeated names, found by sorting their hashes: one pass whatever the
+  // number of fields. The later of two equal names is reported.
+  std::vector<std::pair<std::uint64_t, std::size_t>> hashes;
+  hashes.reserve(defs.Count());
+  for (std::size_t i = 0; i < defs.Count(); ++i) hashes.emplace_back(FieldNameHash(defs[i].Name), i);
+  std::sort(hashes.begin(), hashes.end());
+  std::size_t repeated = defs.Count();
+  for (std::size_t i = 0; i < hashes.size(); ++i)
+    for (std::size_t j = i + 1; j < hashes.size() && hashes[j].first == hashes[i].first; ++j)
+      if (SameFieldName(defs[hashes[i].second].Name, defs[hashes[j].second].Name))
+        repeated = std::min(repeated, hashes[j].second);
+  if (repeated < defs.Count())
+    DatabaseError("Field name " + Quoted(defs[repeated].Name) + " is used more than once");
 }
 
 }  // namespace

@@ -48,7 +48,7 @@ enum TDataEvent : std::uint8_t {
   deCheckBrowseMode,  // the dataset is about to leave edit mode
 };
 
-// Longest string field, in bytes.
+// Longest string field, in characters.
 inline constexpr Integer MaxStringSize = 8192;
 
 struct TFieldDef;
@@ -77,7 +77,7 @@ class TFieldDefs {
 struct TFieldDef {
   std::string Name;
   TFieldType DataType = ftUnknown;
-  Integer Size = 0;  // bytes of a string field; 0 for every other type
+  Integer Size = 0;  // characters of a string field; 0 for every other type
   bool Required = false;
   TFieldDefs ChildDefs;  // fields of a nested dataset (ftDataSet)
 };

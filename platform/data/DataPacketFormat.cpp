@@ -206,9 +206,7 @@ bool ParseValue(const TRecordLayout& Layout, std::byte* Row, std::size_t Field,
                 std::string_view Text) {
   const TFieldSlot& slot = Layout.Slot(Field);
   if (slot.Type == ftString) {
-    if (Text.size() > static_cast<std::size_t>(slot.Size) || Text.find('\0') != Text.npos)
-      return false;
-    Layout.SetString(Row, Field, Text);
+    Layout.SetString(Row, Field, Text);  // raises for text that does not fit
     return true;
   }
   std::int64_t native = 0;

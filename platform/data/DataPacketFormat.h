@@ -34,7 +34,7 @@ void AppendEscaped(std::string& Out, std::string_view Text);
 // value; false for anything else after '&' (pugixml would leave it as is).
 bool DecodeEntities(std::string_view Raw, std::string& Out);
 // Stores the (unescaped) text of an attribute; false when it is not a value
-// of the column's type.
+// of the column's type; raises EDatabaseError for text longer than its field.
 bool ParseValue(const TRecordLayout& Layout, std::byte* Row, std::size_t Field,
                 std::string_view Text);
 

@@ -4,9 +4,11 @@
 #include <pugixml.hpp>
 
 #include <algorithm>
+#include <new>
 
 #include "DBConvert.h"
 #include "DBErrors.h"
+#include "DataFile.h"
 #include "DataPacket.h"
 #include "DataPacketFormat.h"
 
@@ -18,9 +20,17 @@ namespace {
 // ones that pugixml would pass through as text.
 constexpr unsigned ParseOptions = (pugi::parse_default & ~pugi::parse_escapes) | pugi::parse_doctype;
 
+// Records are fixed-size, so an empty row costs a slot per field however
+// short its text is; the records of a packet may take this much memory, so
+// that no file can make opening it take far more than its own size.
+constexpr std::size_t RecordMemoryBase = std::size_t{64} << 20;
+constexpr std::size_t RecordMemoryPerByte = 16;
+
 class TPacketReader {
  public:
-  explicit TPacketReader(std::string source) : FSource(std::move(source)) {}
+  TPacketReader(std::string source, std::size_t textSize)
+      : FSource(std::move(source)),
+        FRecordAllowance(RecordMemoryBase + RecordMemoryPerByte * textSize) {}
 
   [[noreturn]] void Fail(const std::string& what) const {
     DatabaseError("Cannot read data packet " + FSource + ": " + what);
@@ -37,7 +47,7 @@ class TPacketReader {
     }
   }
 
-  TDataPacket Read(const pugi::xml_document& document) const {
+  TDataPacket Read(const pugi::xml_document& document) {
     pugi::xml_node root;
     for (const pugi::xml_node node : document.children()) {
       if (node.type() == pugi::node_doctype) Fail("document type declarations are not allowed");
@@ -165,20 +175,25 @@ class TPacketReader {
   void ReadParams(pugi::xml_node params, TDataPacket& packet) const {
     CheckChildren(params, {});
     if (params.first_child()) Fail("element 'PARAMS' has unexpected content");
-    std::vector<std::string_view> seen;
+    // Repeated names are found by sorting, in one pass whatever their number.
+    std::vector<std::string_view> names;
+    for (const pugi::xml_attribute attribute : params.attributes()) names.emplace_back(attribute.name());
+    packet.Params.reserve(names.size());
+    std::sort(names.begin(), names.end());
+    if (const auto twice = std::adjacent_find(names.begin(), names.end()); twice != names.end())
+      Fail("attribute " + Quoted(*twice) + " appears twice in 'PARAMS'");
     for (const pugi::xml_attribute attribute : params.attributes()) {
       const std::string_view name = attribute.name();
-      if (std::find(seen.begin(), seen.end(), name) != seen.end())
-        Fail("attribute " + Quoted(name) + " appears twice in 'PARAMS'");
-      seen.push_back(name);
       std::string scratch;
       const std::string_view value = Value(attribute, scratch, "PARAMS");
       if (name != packet::AutoIncParam) {
         packet.Params.emplace_back(name, value);
         continue;
       }
+      // One past the largest value the field holds is what a dataset writes
+      // once its numbers are used up.
       std::int64_t next = 0;
-      if (!TextToInteger(value, next) || next < 1 || next > 2147483647)
+      if (!TextToInteger(value, next) || next < 1 || next > MaxAutoIncCounter)
         Fail("invalid " + std::string(packet::AutoIncParam) + " " + Quoted(value));
       packet.Rows.SetNextAutoInc(next);
     }
@@ -194,15 +209,26 @@ class TPacketReader {
     return layout.IndexOf(name);
   }
 
-  void ReadRows(pugi::xml_node parent, TRecordStore& store, std::string_view within) const {
+  void ReadRows(pugi::xml_node parent, TRecordStore& store, std::string_view within) {
     const TRecordLayout& layout = store.Layout();
     std::vector<std::byte> record(layout.RecordSize());
     std::vector<bool> seen(layout.FieldCount());
     std::size_t number = 0;
     CheckAttributes(parent, {});
     // Sized once, so that the records never exist twice while growing.
-    store.Reserve(static_cast<std::uint32_t>(
-        std::distance(parent.children("ROW").begin(), parent.children("ROW").end())));
+    const auto rows = static_cast<std::size_t>(
+        std::distance(parent.children("ROW").begin(), parent.children("ROW").end()));
+    // Each row also holds a store for each nested field, and each nested
+    // element costs a record's worth of work even without rows.
+    std::size_t perRow = layout.RecordSize();
+    for (std::size_t f = 0; f < layout.FieldCount(); ++f)
+      if (layout.Slot(f).Type == ftDataSet) perRow += sizeof(TRecordStore) + 64;
+    const std::size_t bytes = (rows + 1) * perRow;
+    if (rows > 0xFFFFFFFFu || bytes / perRow != rows + 1 || bytes > FRecordAllowance)
+      Fail("rows of " + std::to_string(layout.FieldCount()) +
+           " fields would take more memory than a file of this size may");
+    FRecordAllowance -= bytes;
+    store.Reserve(static_cast<std::uint32_t>(rows));
     for (const pugi::xml_node row : parent.children()) {
       if (row.type() == pugi::node_pcdata || row.type() == pugi::node_cdata)
         Fail("unexpected text in " + Quoted(parent.name()));
@@ -222,7 +248,7 @@ class TPacketReader {
   }
 
   void ReadRow(pugi::xml_node row, TRecordStore& store, std::byte* record, std::vector<bool>& seen,
-               const std::string& rowName) const {
+               const std::string& rowName) {
     const TRecordLayout& layout = store.Layout();
     std::fill(seen.begin(), seen.end(), false);
     bool stateSeen = false;
@@ -247,7 +273,13 @@ class TPacketReader {
       if (seen[f]) Fail(rowName + ": field " + Quoted(name) + " appears twice");
       seen[f] = true;
       guess = f + 1;
-      if (!packet::ParseValue(layout, record, f, value))
+      bool valid = false;
+      try {
+        valid = packet::ParseValue(layout, record, f, value);
+      } catch (const EDatabaseError& error) {  // text that does not fit its field
+        Fail(rowName + ": " + error.Message());
+      }
+      if (!valid)
         Fail(rowName + ": " + Quoted(value) + " is not a valid " +
              std::string(FieldTypeName(layout.Slot(f).Type)) + " value for field " + Quoted(name));
     }
@@ -267,22 +299,34 @@ class TPacketReader {
   }
 
   std::string FSource;
+  std::size_t FRecordAllowance;  // bytes the records not yet read may take
 };
+
+TDataPacket Parse(TPacketReader& reader, pugi::xml_document& document,
+                  const pugi::xml_parse_result& result) {
+  reader.CheckLoad(result);
+  try {
+    return reader.Read(document);
+  } catch (const std::bad_alloc&) {
+    reader.Fail("not enough memory");
+  }
+}
 
 }  // namespace
 
-TDataPacket ReadDataPacketFile(const std::string& FileName) {
-  const TPacketReader reader("from " + Quoted(FileName));
+TDataPacket ReadDataPacketFile(const std::string& FileName, TFileIdentity* Identity) {
+  const std::string source = "from " + QuotedFileName(FileName);
+  std::string text = datafile::ReadRegularFile(FileName, "Cannot read data packet " + source, Identity);
+  TPacketReader reader(source, text.size());
   pugi::xml_document document;
-  reader.CheckLoad(document.load_file(FileName.c_str(), ParseOptions));
-  return reader.Read(document);
+  // Parsed in place: the text is not copied once more.
+  return Parse(reader, document, document.load_buffer_inplace(text.data(), text.size(), ParseOptions));
 }
 
 TDataPacket ParseDataPacket(std::string_view Xml, std::string_view SourceName) {
-  const TPacketReader reader{std::string(SourceName)};
+  TPacketReader reader{std::string(SourceName), Xml.size()};
   pugi::xml_document document;
-  reader.CheckLoad(document.load_buffer(Xml.data(), Xml.size(), ParseOptions));
-  return reader.Read(document);
+  return Parse(reader, document, document.load_buffer(Xml.data(), Xml.size(), ParseOptions));
 }
 
 }  // namespace zar

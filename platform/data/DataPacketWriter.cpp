@@ -1,17 +1,9 @@
 // Writing data packets: the text is produced in one pass over the records,
 // in chunks, and a file is replaced only once the new one is safely on disk.
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <filesystem>
 #include <functional>
 
-#include "DBErrors.h"
+#include "DataFile.h"
 #include "DataPacket.h"
 #include "DataPacketFormat.h"
 
@@ -138,90 +130,15 @@ class TPacketWriter {
   std::string FOut;
 };
 
-// The temporary file's descriptor and name, removed unless committed.
-class TTemporaryFile {
- public:
-  explicit TTemporaryFile(const std::filesystem::path& target)
-      : FName((target.parent_path().empty() ? std::filesystem::path(".")
-                                            : target.parent_path()) /
-              ("." + target.filename().string() + ".XXXXXX")) {
-    FFd = ::mkstemp(FName.data());
-    FCreated = FFd >= 0;
-  }
-  TTemporaryFile(const TTemporaryFile&) = delete;
-  TTemporaryFile& operator=(const TTemporaryFile&) = delete;
-  ~TTemporaryFile() {
-    if (FFd >= 0) ::close(FFd);
-    if (FCreated && !FCommitted) ::unlink(FName.c_str());
-  }
-
-  int Fd() const noexcept { return FFd; }
-  const std::string& Name() const noexcept { return FName; }
-  // Closes the descriptor; false (errno set) when the close fails.
-  bool Close() noexcept {
-    const int fd = std::exchange(FFd, -1);
-    return ::close(fd) == 0;
-  }
-  void Commit() noexcept { FCommitted = true; }
-
- private:
-  std::string FName;
-  int FFd = -1;
-  bool FCreated = false;
-  bool FCommitted = false;
-};
-
-[[noreturn]] void WriteFailure(const std::string& fileName, int error) {
-  DatabaseError("Cannot write data file " + Quoted(fileName) + ": " + std::strerror(error));
-}
-
-void WriteAll(int fd, std::string_view text, const std::string& fileName) {
-  while (!text.empty()) {
-    const ssize_t written = ::write(fd, text.data(), text.size());
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      WriteFailure(fileName, errno);
-    }
-    text.remove_prefix(static_cast<std::size_t>(written));
-  }
-}
-
-// New files get the usual permissions, replaced files keep theirs.
-void SetFileMode(int fd, const std::string& fileName) {
-  struct stat existing {};
-  mode_t mode = 0;
-  if (::stat(fileName.c_str(), &existing) == 0) {
-    mode = existing.st_mode & 07777;
-  } else {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    mode = 0666 & ~mask;
-  }
-  ::fchmod(fd, mode);
-}
-
-void SyncDirectory(const std::filesystem::path& target) {
-  const std::filesystem::path directory =
-      target.parent_path().empty() ? std::filesystem::path(".") : target.parent_path();
-  const int fd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY);
-  if (fd < 0) return;
-  ::fsync(fd);
-  ::close(fd);
-}
-
 }  // namespace
 
-void WriteDataPacketFile(const TDataPacket& Packet, const std::string& FileName) {
-  TTemporaryFile temporary{std::filesystem::path(FileName)};
-  if (temporary.Fd() < 0) WriteFailure(FileName, errno);
-  SetFileMode(temporary.Fd(), FileName);
-  TPacketWriter writer([&](std::string_view chunk) { WriteAll(temporary.Fd(), chunk, FileName); });
+void WriteDataPacketFile(const TDataPacket& Packet, const std::string& FileName,
+                         TFileIdentity* Expected) {
+  datafile::TSaver saver(FileName);
+  saver.Begin(Expected);
+  TPacketWriter writer([&](std::string_view chunk) { saver.Write(chunk); });
   writer.Write(Packet);
-  if (::fsync(temporary.Fd()) != 0) WriteFailure(FileName, errno);
-  if (!temporary.Close()) WriteFailure(FileName, errno);
-  if (std::rename(temporary.Name().c_str(), FileName.c_str()) != 0) WriteFailure(FileName, errno);
-  temporary.Commit();
-  SyncDirectory(std::filesystem::path(FileName));
+  saver.Commit(Expected);
 }
 
 std::string DataPacketToXml(const TDataPacket& Packet) {

@@ -197,27 +197,82 @@ TEST_F(DataSetTest, RangeOnTheIndexFieldLimitsTheRecords) {
 }
 
 TEST_F(DataSetTest, UniqueIndexRefusesADuplicateKey) {
-  Items.Close();
-  Items.IndexDefs().push_back({"ByQty", "Qty", ixPrimary | ixUnique});
-  Items.CreateDataSet();
-  Add("a", 1);
-  Items.Append();
-  Name.SetAsString("b");
-  Qty.SetAsInteger(1);
-  EXPECT_THROW(Items.Post(), EDatabaseError);
-  Qty.SetAsInteger(2);
-  Items.Post();
-  Items.Edit();  // an edited record may keep its own key
-  Items.Post();
-  EXPECT_EQ(Items.RecordCount(), 2);
+  // Ordered by the key the check searches the view; otherwise every record.
+  for (const char* order : {"", "Qty", "Qty;Name"}) {
+    SCOPED_TRACE(std::string("ordered by '") + order + "'");
+    Items.Close();
+    Items.IndexDefs().assign({{"ByQty", "Qty", ixPrimary | ixUnique}});
+    Items.SetIndexFieldNames(order);
+    Items.CreateDataSet();
+    for (int qty : {5, 1, 9, 3, 7}) Add("n" + std::to_string(qty), qty);
+    for (int qty : {1, 5, 9}) {
+      Items.Append();
+      Name.SetAsString("dup");
+      Qty.SetAsInteger(qty);
+      EXPECT_THROW(Items.Post(), EDatabaseError) << qty;
+      Items.Cancel();
+    }
+    Add("between", 4);
+    Items.Locate("Qty", TVariant(std::int64_t{9}));
+    Items.Edit();  // an edited record may keep its own key
+    Items.Post();
+    Items.Edit();
+    Qty.SetAsInteger(3);  // but not take another's
+    EXPECT_THROW(Items.Post(), EDatabaseError);
+    Items.Cancel();
+    EXPECT_EQ(Items.RecordCount(), 6);
+  }
 }
 
-TEST_F(DataSetTest, StringsAreCutAtTheSizeWithoutSplittingACharacter) {
-  Items.Append();
-  Name.SetAsString("abcdefghi\u0641");  // 9 ASCII bytes, then a 2-byte letter
-  EXPECT_EQ(Name.AsString(), "abcdefghi");
-  Name.SetAsString("ab\u0641\u0641\u0641\u0641\u0641");  // 2 + 5 * 2 bytes
-  EXPECT_EQ(Name.AsString(), "ab\u0641\u0641\u0641\u0641");
+// Search keys and filter literals are not stored values: text longer than
+// the field simply matches nothing, or orders as text does.
+TEST_F(DataSetTest, KeysAndLiteralsLongerThanTheFieldAreCompared) {
+  Add("abcdefghij", 1);
+  Add("b", 2);
+  EXPECT_FALSE(Items.Locate("Name", TVariant(std::string("abcdefghijk"))));
+  EXPECT_TRUE(Items.Locate("Name", TVariant(std::string("abcdefghij"))));
+  Items.SetFilter("Name < 'abcdefghijk'");
+  Items.SetFiltered(true);
+  EXPECT_EQ(Names(), (std::vector<std::string>{"abcdefghij"}));
+  Items.SetFilter("Name = 'abcdefghijk'");
+  EXPECT_EQ(Items.RecordCount(), 0);
+}
+
+// A width counts characters of any script; what does not fit is refused,
+// never cut, and the value stays as it was.
+TEST_F(DataSetTest, StringWidthsCountCharactersAndRefuseWhatDoesNotFit) {
+  const std::string persian10 = "\u0641\u0631\u0648\u0631\u062F\u064A\u0646\u0645\u0627\u0647";
+  const struct {
+    const char* Case;
+    std::string Text;
+    const char* Problem;  // nullptr: stored as given
+  } cases[] = {
+      {"ASCII, full", "abcdefghij", nullptr},
+      {"Persian, full", persian10, nullptr},
+      {"mixed, full", "ab\u0641\u0641\u0641\u0641\u0641\u0641\u0641\u0641", nullptr},
+      {"empty", "", nullptr},
+      {"ASCII, one more", "abcdefghijk", "Text of 11 characters does not fit field 'Name' (at most 10)"},
+      {"Persian, one more", persian10 + "\u0641", "Text of 11 characters does not fit field 'Name' (at most 10)"},
+      {"NUL inside", std::string("ab\0cd", 5), "Field 'Name' cannot hold a NUL character"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Case);
+    Items.Append();
+    Name.SetAsString("old");
+    if (!c.Problem) {
+      Name.SetAsString(c.Text);
+      EXPECT_EQ(Name.AsString(), c.Text);
+    } else {
+      try {
+        Name.SetAsString(c.Text);
+        ADD_FAILURE() << "no exception";
+      } catch (const EDatabaseError& error) {
+        EXPECT_EQ(error.Message(), c.Problem);
+      }
+      EXPECT_EQ(Name.AsString(), "old");
+    }
+    Items.Cancel();
+  }
 }
 
 TEST_F(DataSetTest, DisabledControlsHearOneChangeWhenEnabled) {

@@ -45,6 +45,28 @@ TEST(DemoModelTest, StartingWithoutFilesGivesEmptyDatasetsAndWritesThemOnClose) 
   EXPECT_EQ(text.find("<ROW "), std::string::npos);
 }
 
+// "Pertinence" holds 30 characters of Persian text (60 bytes) and reads back
+// at the next start; a longer text is refused at once, never cut.
+TEST(DemoModelTest, PersianTextFillsItsFieldAndReadsBackAtTheNextStart) {
+  TScratchDir dir;
+  std::string thirty;
+  for (int i = 0; i < 30; ++i) thirty += i % 5 == 4 ? "\u200C" : "\u0641";
+  {
+    TDemoDataSets data(dir.Path().string());
+    ASSERT_TRUE(data.OpenAtStartup().empty());
+    data.ClientDataSet1.Append();
+    data.ClientDataSet1.FieldByName("Date").SetAsDateTime(45371);
+    data.ClientDataSet1.FieldByName("Pertinence").SetAsString(thirty);
+    EXPECT_THROW(data.ClientDataSet1.FieldByName("Comments").SetAsString(thirty + thirty), EDatabaseError);
+    data.ClientDataSet1.Post();
+    data.ClientDataSet1.Close();
+  }
+  TDemoDataSets data(dir.Path().string());
+  EXPECT_TRUE(data.OpenAtStartup().empty());
+  EXPECT_EQ(data.ClientDataSet1.FieldByName("Pertinence").AsString(), thirty);
+  EXPECT_TRUE(data.ClientDataSet1.FieldByName("Comments").IsNull());
+}
+
 TEST(DemoModelTest, OneOrderShowsSolarFormattedAndGregorian) {
   TScratchDir dir;
   TDemoDataSets data(dir.Path().string());

@@ -73,6 +73,72 @@ TEST(CommandLine, BadInputGivesOneLineOnStderrAndStatus2) {
   }
 }
 
+// Values the calendar cannot show, options the tool does not know and
+// arguments it does not take are refused with a message naming what is
+// wrong; nothing is printed as if it had worked.
+TEST(CommandLine, WhatCannotBeShownOrIsNotUnderstoodIsRefused) {
+  const std::string huge(10 << 20, '9');
+  const std::string hugeShown = "'" + std::string(40, '9') + "\u2026'";
+  struct Case {
+    std::vector<std::string> args;
+    std::string message;
+  };
+  const Case cases[] = {
+      {{"to-solar", "2024-02-30"}, "'2024-02-30' is not a valid Gregorian date"},
+      {{"to-gregorian", "1402/12/30"}, "'1402/12/30' is not a valid solar date"},
+      {{"format", "yyyy/mm/dd", "1e308"}, "'1e308' is outside the years the solar calendar can show (1 to 9999)"},
+      {{"format", "yyyy/mm/dd", "-1e9"}, "'-1e9' is outside the years the solar calendar can show (1 to 9999)"},
+      {{"format-gregorian", "yyyy", "3000000"},
+       "'3000000' is outside the years the Gregorian calendar can show (1 to 9999)"},
+      {{"to-gregorian", "9999/12/29"}, "'9999/12/29' is outside the years the Gregorian calendar can show (1 to 9999)"},
+      {{"to-solar", "1/1/1"}, "'1/1/1' is outside the years the solar calendar can show (1 to 9999)"},
+      {{"to-solar", "622-3-20"}, "'622-3-20' is outside the years the solar calendar can show (1 to 9999)"},
+      {{"format", "yyyy", "s:1403/13/1"}, "'1403/13/1' is not a valid solar date"},
+      {{"format", "yyyy", "g:2023-02-29"}, "'2023-02-29' is not a valid Gregorian date"},
+      {{"today", "--bogus"}, "unknown option '--bogus'; see zardate --help"},
+      {{"today", "-x"}, "unknown option '-x'; see zardate --help"},
+      {{"format", "--pattern", "1"}, "unknown option '--pattern'; see zardate --help"},
+      {{"today", "yyyy", "extra"}, "'today' takes at most 1 argument, not 2; see zardate --help"},
+      {{"to-solar", "2024-03-20", "2024-03-21"}, "'to-solar' takes 1 argument, not 2; see zardate --help"},
+      {{"format", "yyyy"}, "'format' takes 2 arguments, not 1; see zardate --help"},
+      {{"--help", "more"}, "'--help' takes 0 arguments, not 1; see zardate --help"},
+      {{"to-solar", huge}, hugeShown + " is not a date Y/M/D"},
+      {{"format", "yyyy", huge}, hugeShown + " is not a day serial, s:Y/M/D or g:Y-M-D"},
+      {{"format", "yyyy", "1" + std::string(300, '0')},
+       "'1" + std::string(39, '0') + "\u2026' is outside the years the solar calendar can show (1 to 9999)"},
+      {{huge}, "unknown command " + hugeShown + "; see zardate --help"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.args[0].substr(0, 20) + (c.args.size() > 1 ? " " + c.args[1].substr(0, 20) : ""));
+    const Outcome o = RunCli(c.args);
+    EXPECT_EQ(o.status, cli::ExitBadInput);
+    EXPECT_EQ(o.out, "");
+    EXPECT_EQ(o.err, "zardate: " + c.message + "\n");
+  }
+  // The core's own messages are shortened the same way.
+  const Outcome parsed = RunCli({"parse", huge});
+  EXPECT_EQ(parsed.status, cli::ExitBadInput);
+  EXPECT_LT(parsed.err.size(), 500u);
+  EXPECT_NE(parsed.err.find(hugeShown), std::string::npos) << parsed.err.substr(0, 300);
+}
+
+TEST(CommandLine, TheFirstAndLastDaysOfEachCalendarAreShown) {
+  struct Case { std::vector<std::string> args; std::string out; };
+  const Case cases[] = {
+      {{"format", "yyyy/mm/dd", "s:1/1/1"}, "0001/01/01\n"},
+      {{"format", "yyyy/mm/dd", "s:9999/12/29"}, "9999/12/29\n"},
+      {{"format-gregorian", "yyyy-mm-dd", "g:1-1-1"}, "0001-01-01\n"},
+      {{"format-gregorian", "yyyy-mm-dd hh:nn", "2958465.999"}, "9999-12-31 23:58\n"},
+      {{"to-solar", "622-3-21"}, "0001/01/01\n"},
+      {{"format", "yyyy", "-5"}, "1278\n"},
+  };
+  for (const auto& c : cases) {
+    const Outcome o = RunCli(c.args);
+    EXPECT_EQ(o.status, cli::ExitOk) << c.args[2 % c.args.size()] << ": " << o.err;
+    EXPECT_EQ(o.out, c.out);
+  }
+}
+
 TEST(CommandLine, HelpDocumentsEveryCommand) {
   const Outcome o = RunCli({"--help"});
   EXPECT_EQ(o.status, cli::ExitOk);
