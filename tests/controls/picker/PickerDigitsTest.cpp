@@ -137,6 +137,29 @@ TEST_F(PickerDigitsTest, SegmentsAreMeasuredOnTheShapedDigits) {
   }
 }
 
+// A press lands on the segment drawn under it, with the wider digits too.
+TEST_F(PickerDigitsTest, PressesFindTheSegmentsOfTheWiderDigits) {
+  QFont font = picker->font();
+  font.setFamily("Homa");
+  font.setPixelSize(18);
+  picker->setFont(font);
+  picker->resize(260, picker->height());
+  picker->SetKind(dtkDateTime);
+  picker->SetDigitShape(dgPersian);
+  SetValue(1403, 11, 28);
+  for (const int segment : {dsYear, dsMonth, dsDay, dsHour, dsMinute}) {
+    ClickClient(Qt::LeftButton, picker->SegmentBounds[segment].Left + 1, TextMiddle());
+    EXPECT_EQ(picker->CurrentSegment, segment);
+    ClickClient(Qt::LeftButton, picker->SegmentBounds[segment].Right - 1, TextMiddle());
+    EXPECT_EQ(picker->CurrentSegment, segment);
+  }
+  // Typing Persian digits into the caret segment still works as ASCII ones.
+  ClickClient(Qt::LeftButton, SegmentMiddle(dsDay), TextMiddle());
+  TypeChar(0x06F0 + 1);
+  TypeChar(0x06F0 + 5);
+  EXPECT_EQ(picker->SegmentText(dsDay), "۱۵");
+}
+
 // The painted digits change with the shape and come back pixel for pixel.
 TEST_F(PickerDigitsTest, PaintedDigitsFollowTheShape) {
   SetValue(1403, 11, 28);
