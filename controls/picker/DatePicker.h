@@ -25,6 +25,10 @@ namespace zar {
 struct TCalendarRoutines;
 
 class TCustomZarDatePicker : public TCustomControl {
+  // The accessible interface reads the segments and edits them as keys do.
+  friend class TDatePickerAccessible;
+  friend class TPickerSegmentAccessible;
+
  public:
   explicit TCustomZarDatePicker(QWidget* parent = nullptr);
 

@@ -6,9 +6,11 @@
 #include <cmath>
 
 #include "CalendarRoutines.h"
+#include "ControlAccessibility.h"
 #include "DatePicker.h"
 #include "GregorianDates.h"
 #include "HostServices.h"
+#include "PickerAccessible.h"
 #include "TextFormat.h"
 #include "ZarDateUtils.h"
 
@@ -43,6 +45,7 @@ TCustomZarDatePicker::TCustomZarDatePicker(QWidget* parent) : TCustomControl(par
   LoadDate(now);
   LoadTime(now);
   PreEditState = GetState();
+  InstallControlAccessibility();
 }
 
 // ---- Calendar adapters -------------------------------------------------------------
@@ -300,9 +303,11 @@ bool TCustomZarDatePicker::ValueChanged(const TPickerState& old, bool notify) {
     changed = true;
   }
   if (changed && FIsNull) {
-    SetIsNull(false);
+    SetIsNull(false);  // tells assistive technology as well
     Change();
     notify = false;
+  } else if (changed) {
+    TDatePickerAccessible::NotifyValueChanged(this);
   }
   if (changed && notify) Change();
   return changed;
@@ -320,6 +325,7 @@ void TCustomZarDatePicker::SetIsNull(bool value) {
   if (value == FIsNull) return;
   FIsNull = value;
   Invalidate();
+  TDatePickerAccessible::NotifyValueChanged(this);
 }
 
 // ---- Calendar switch -------------------------------------------------------------------------
@@ -335,6 +341,7 @@ void TCustomZarDatePicker::SetUseSystemCalendar(bool value) {
   const TDate shown = std::clamp(d, CalFirstDay(), CalLastDay());
   LoadDate(shown);
   Invalidate();
+  TDatePickerAccessible::NotifyValueChanged(this);
   if (shown != d) Change();
 }
 
