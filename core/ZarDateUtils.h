@@ -70,22 +70,38 @@ extern std::array<std::string, 13> ZarLongMonthNames;
 extern std::array<std::string, 8> ZarShortDayNames;
 extern std::array<std::string, 8> ZarLongDayNames;
 
-// Fills the four tables from ZarDateConsts. It already runs during static
-// initialisation of the library; calling it again is harmless.
+// Letters of the name tables: the Arabic yeh U+064A (and kaf U+0643) of
+// ZarDateConsts, or the Farsi yeh U+06CC and keheh U+06A9 of current
+// Persian text. Every name switches at once.
+enum TZarNameLetters : std::uint8_t { nlArabic = 0, nlPersian = 1 };
+
+// Fills the four tables from ZarDateConsts in Arabic letters. It already
+// runs during static initialisation of the library; calling it again is
+// harmless.
 void LoadZarDateNames();
+// Fills the four tables in Letters. Like the tables, run it at start-up,
+// before controls read the names (a month calendar's month menu keeps the
+// names it was built with).
+void LoadZarDateNames(TZarNameLetters Letters);
+// The letters the tables were last filled in.
+TZarNameLetters ZarNameLetters() noexcept;
 
 // ---- Formatting -------------------------------------------------------------
 
 // The pattern language of the Gregorian FormatDateTime with solar date parts.
 // The result is at most 256 bytes and never ends in a split UTF-8 character.
 // Era tokens g and e write nothing: the platform has no alternate-calendar
-// date formatter.
+// date formatter. Numbers are written in FormatSettings.DigitShape (Latin
+// unless set; ShapeDigits reshapes any text).
 void ZarDateTimeToString(std::string& Result, std::string_view Format, TDateTime DateTime);
 std::string ZarFormatDateTime(std::string_view Format, TDateTime DateTime);
 std::string ZarDateToStr(TDateTime DateTime);
 std::string ZarDateTimeToStr(TDateTime DateTime);
 
 // ---- Parsing ----------------------------------------------------------------
+
+// Numbers may be written in ASCII, Persian (U+06F0..U+06F9) or Arabic-Indic
+// (U+0660..U+0669) digits, mixed freely; other scripts' digits are refused.
 
 bool ZarTryStrToDate(std::string_view S, TDateTime& Value) noexcept;
 TDateTime ZarStrToDate(std::string_view S);

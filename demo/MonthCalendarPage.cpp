@@ -86,12 +86,16 @@ TMonthCalendarPage::TMonthCalendarPage(QWidget* parent) : QWidget(parent) {
   for (const char* item : {"(هيچ)", "شنبه", "يکشنبه", "دوشنبه", "سهشنبه", "چهارشنبه", "پنجشنبه", "آدينه"})
     ComboBox1->addItem(Text(item));
   ComboBox1->setCurrentIndex(7);
+  CheckBox20 = new QCheckBox(Text("ارقام فارسي"), this);
+  CheckBox20->setObjectName("CheckBox20");
+  CheckBox20->setGeometry(OptionsX, 260, OptionsW, 20);
 
   connect(RadioGroup7, &QButtonGroup::idClicked, this, Guarded([this] { RadioGroup7Click(); }));
   connect(RadioGroup8, &QButtonGroup::idClicked, this, Guarded([this] { RadioGroup8Click(); }));
   connect(CheckBox18, &QCheckBox::clicked, this, Guarded([this] { CheckBox18Click(); }));
   connect(CheckBox19, &QCheckBox::clicked, this, Guarded([this] { CheckBox19Click(); }));
   connect(ComboBox1, &QComboBox::activated, this, Guarded([this] { ComboBox1Change(); }));
+  connect(CheckBox20, &QCheckBox::clicked, this, Guarded([this] { CheckBox20Click(); }));
 }
 
 void TMonthCalendarPage::RadioGroup7Click() {
@@ -126,6 +130,11 @@ void TMonthCalendarPage::ComboBox1Change() {
   ZarMonthCalendar1->SetDefaultBoldDays(item == 0 ? dbdNone : static_cast<TDefaultBoldDays>(item - 1));
 }
 
+void TMonthCalendarPage::CheckBox20Click() {
+  ZarMonthCalendar1->SetDigitShape(CheckBox20->isChecked() ? dgPersian : dgLatin);
+  if (!Label7->text().isEmpty()) ZarMonthCalendar1Click();  // the text in the same digits
+}
+
 void TMonthCalendarPage::ZarMonthCalendar1Click() {
   const TZarMonthCalendar& cal = *ZarMonthCalendar1;
   std::string text;
@@ -150,7 +159,7 @@ void TMonthCalendarPage::ZarMonthCalendar1Click() {
       break;
     }
   }
-  Label7->setText(QString::fromStdString(text));
+  Label7->setText(QString::fromStdString(ShapeDigits(text, cal.DigitShape())));
 }
 
 }  // namespace zar::demo

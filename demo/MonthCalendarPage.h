@@ -27,6 +27,7 @@ class TMonthCalendarPage : public QWidget {
   void CheckBox18Click();   // week numbers
   void CheckBox19Click();   // today line
   void ComboBox1Change();   // default bold weekday
+  void CheckBox20Click();   // Persian digits
   void ZarMonthCalendar1Click();
 
  private:
@@ -37,6 +38,7 @@ class TMonthCalendarPage : public QWidget {
   QCheckBox* CheckBox18;
   QCheckBox* CheckBox19;
   QComboBox* ComboBox1;
+  QCheckBox* CheckBox20;
 };
 
 }  // namespace zar::demo

@@ -114,6 +114,8 @@ void TPickerPage::BuildOptions() {
                       Text(o.Hint).remove(QChar('\r')));
     y += CheckStep;
   }
+  AddOptionCheckBox(this, "CheckBox8", Text("ارقام فارسي"), false, {CheckX, y, CheckW, CheckH},
+                    [picker](bool on) { picker->SetDigitShape(on ? dgPersian : dgLatin); });
 }
 
 // The value in both calendars, in the pattern of the picker's kind; the

@@ -28,9 +28,17 @@ Commands:
   parse TEXT                   a solar date or date-time text as a day serial
   --help                       this text
 
+Options (anywhere on the line):
+  --digits latin|persian|arabic
+                               digits of the output (default latin); input
+                               may use any of the three anywhere
+  --letters arabic|persian     month and day names with Arabic yeh (default)
+                               or with the Persian yeh and kaf
+
 VALUE is a day serial (days since 1899-12-30, a fraction is the time of day,
 e.g. 45371.75), a solar date written s:Y/M/D, or a Gregorian date g:Y-M-D.
-Dates take '/' or '-' between year, month and day.
+Dates take '/' or '-' between year, month and day. Numbers may be written
+in ASCII, Persian (۰-۹) or Arabic-Indic (٠-٩) digits.
 
 PATTERN tokens: yyyy yy m mm mmm mmmm d dd ddd dddd h hh n nn s ss z zzz
 am/pm a/p ampm c t tt, "/" and ":" separators, 'quoted text'.
@@ -65,20 +73,21 @@ std::string Shown(std::string_view text) {
 }
 
 // Reads "Y/M/D" or "Y-M-D" with plain decimal numbers and nothing else.
-void ReadYmd(std::string_view text, Word& year, Word& month, Word& day) {
+void ReadYmd(std::string_view original, Word& year, Word& month, Word& day) {
+  const std::string text = ShapeDigits(original, dgLatin);
   Word parts[3] = {};
   const char* p = text.data();
   const char* end = text.data() + text.size();
   for (int i = 0; i < 3; ++i) {
     const auto [next, ec] = std::from_chars(p, end, parts[i]);
-    if (ec != std::errc() || next == p) throw BadInput(Shown(text) + " is not a date Y/M/D");
+    if (ec != std::errc() || next == p) throw BadInput(Shown(original) + " is not a date Y/M/D");
     p = next;
     if (i < 2) {
-      if (p == end || (*p != '/' && *p != '-')) throw BadInput(Shown(text) + " is not a date Y/M/D");
+      if (p == end || (*p != '/' && *p != '-')) throw BadInput(Shown(original) + " is not a date Y/M/D");
       ++p;
     }
   }
-  if (p != end) throw BadInput(Shown(text) + " is not a date Y/M/D");
+  if (p != end) throw BadInput(Shown(original) + " is not a date Y/M/D");
   year = parts[0];
   month = parts[1];
   day = parts[2];
@@ -130,8 +139,9 @@ TDateTime ReadValue(std::string_view text) {
   if (text.starts_with("s:")) return ReadSolarDate(text.substr(2));
   if (text.starts_with("g:")) return ReadGregorianDate(text.substr(2));
   double value = 0;
-  const auto [next, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (ec != std::errc() || next != text.data() + text.size() || !std::isfinite(value))
+  const std::string latin = ShapeDigits(text, dgLatin);
+  const auto [next, ec] = std::from_chars(latin.data(), latin.data() + latin.size(), value);
+  if (ec != std::errc() || next != latin.data() + latin.size() || !std::isfinite(value))
     throw BadInput(Shown(text) + " is not a day serial, s:Y/M/D or g:Y-M-D");
   return value;
 }
@@ -139,7 +149,8 @@ TDateTime ReadValue(std::string_view text) {
 std::string SerialText(TDateTime value) {
   char buffer[64];
   const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
-  return std::string(buffer, ec == std::errc() ? end : buffer);
+  return ShapeDigits(std::string_view(buffer, ec == std::errc() ? end - buffer : 0),
+                     FormatSettings.DigitShape);
 }
 
 // An option is "--name" or "-x" (a letter): the tool has none besides
@@ -214,6 +225,54 @@ std::string Bounded(std::string message, const std::vector<std::string>& args) {
   return message;
 }
 
+// Takes --digits and --letters (also written --digits=persian) out of args
+// and applies them to the process-wide settings.
+std::vector<std::string> ApplyOptions(const std::vector<std::string>& args) {
+  std::vector<std::string> rest;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    std::string name = arg, value;
+    const std::size_t equals = arg.find('=');
+    if (arg.starts_with("--") && equals != std::string::npos) {
+      name = arg.substr(0, equals);
+      value = arg.substr(equals + 1);
+    }
+    if (name != "--digits" && name != "--letters") {
+      rest.push_back(arg);
+      continue;
+    }
+    if (equals == std::string::npos) {
+      if (i + 1 == args.size()) throw BadInput(Shown(name) + " needs a value; see zardate --help");
+      value = args[++i];
+    }
+    if (name == "--digits") {
+      if (!DigitShapeFromName(value, FormatSettings.DigitShape))
+        throw BadInput(Shown(value) + " is not a digit shape: latin, persian or arabic");
+    } else if (value == "arabic" || value == "persian") {
+      LoadZarDateNames(value == "persian" ? nlPersian : nlArabic);
+    } else {
+      throw BadInput(Shown(value) + " is not a choice of letters: arabic or persian");
+    }
+  }
+  return rest;
+}
+
+// Run leaves the settings as it found them, for callers in the same process.
+class TSettingsScope {
+ public:
+  TSettingsScope() : FDigits(FormatSettings.DigitShape), FLetters(ZarNameLetters()) {}
+  ~TSettingsScope() {
+    FormatSettings.DigitShape = FDigits;
+    if (ZarNameLetters() != FLetters) LoadZarDateNames(FLetters);
+  }
+  TSettingsScope(const TSettingsScope&) = delete;
+  TSettingsScope& operator=(const TSettingsScope&) = delete;
+
+ private:
+  TDigitShape FDigits;
+  TZarNameLetters FLetters;
+};
+
 // Error texts quote the user's input; keep the message on one line.
 std::string OneLine(std::string_view text) {
   std::string line(text);
@@ -229,8 +288,11 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     err << "zardate: no command given; see zardate --help\n";
     return ExitBadInput;
   }
+  TSettingsScope settings;
   try {
-    return Dispatch(args, out);
+    const std::vector<std::string> command = ApplyOptions(args);
+    if (command.empty()) throw BadInput("no command given; see zardate --help");
+    return Dispatch(command, out);
   } catch (const BadInput& e) {
     err << "zardate: " << OneLine(e.what()) << '\n';
   } catch (const Exception& e) {

@@ -68,6 +68,10 @@ struct Inputs {
   std::vector<std::string> texts;       // "1403/01/01"-style texts
   std::vector<QString> qtTexts;
   std::vector<icu::UnicodeString> icuTexts;
+  // The same texts in Persian digits ("۱۴۰۳/۰۱/۰۱").
+  std::vector<std::string> persianTexts;
+  std::vector<QString> qtPersianTexts;
+  std::vector<icu::UnicodeString> icuPersianTexts;
 
   Inputs() {
     std::mt19937 random(1403);
@@ -86,6 +90,9 @@ struct Inputs {
       texts.emplace_back(text);
       qtTexts.push_back(QString::fromLatin1(text));
       icuTexts.push_back(icu::UnicodeString::fromUTF8(text));
+      persianTexts.push_back(ShapeDigits(text, dgPersian));
+      qtPersianTexts.push_back(QString::fromStdString(persianTexts.back()));
+      icuPersianTexts.push_back(icu::UnicodeString::fromUTF8(persianTexts.back()));
     }
   }
 };
@@ -247,6 +254,45 @@ void FormatLibjalali(benchmark::State& state, const char* pattern) {
   }
 }
 
+// Persian digits: the project with its digit shape, Qt's fa_IR locale and
+// ICU's fa_IR with its default (Extended Arabic-Indic) numbering system.
+// Each peer is checked once to write Persian digits, so that no peer is
+// timed on a cheaper path than the project.
+void FormatPersianZar(benchmark::State& state) {
+  const TDigitShape saved = FormatSettings.DigitShape;
+  FormatSettings.DigitShape = dgPersian;
+  if (ZarFormatDateTime("yyyy/mm/dd", In().serials[0]) != In().persianTexts[0])
+    state.SkipWithError("the project did not write Persian digits");
+  std::size_t i = 0;
+  for (auto _ : state)
+    benchmark::DoNotOptimize(ZarFormatDateTime("yyyy/mm/dd", In().serials[Next(i)]));
+  FormatSettings.DigitShape = saved;
+}
+void FormatPersianQt(benchmark::State& state) {
+  const QLocale persian(QLocale::Persian, QLocale::Iran);
+  const QString pattern = QStringLiteral("yyyy/MM/dd");
+  const auto day = [](std::size_t k) {
+    return QDate::fromJulianDay(In().serials[k] + JulianDayOfSerialZero);
+  };
+  if (persian.toString(day(0), pattern, Jalali()) != In().qtPersianTexts[0])
+    state.SkipWithError("Qt did not write Persian digits");
+  std::size_t i = 0;
+  for (auto _ : state) benchmark::DoNotOptimize(persian.toString(day(Next(i)), pattern, Jalali()));
+}
+void FormatPersianIcu(benchmark::State& state) {
+  auto format = IcuFormat("yyyy/MM/dd", "fa_IR@calendar=persian");
+  const auto instant = [](std::size_t k) { return (In().serials[k] + UnixDayOfSerialZero) * MsPerDay; };
+  icu::UnicodeString first;
+  format->format(instant(0), first);
+  if (first != In().icuPersianTexts[0]) state.SkipWithError("ICU did not write Persian digits");
+  std::size_t i = 0;
+  for (auto _ : state) {
+    icu::UnicodeString text;
+    format->format(instant(Next(i)), text);
+    benchmark::DoNotOptimize(text);
+  }
+}
+
 // ---- Parse -----------------------------------------------------------------------
 void ParseZar(benchmark::State& state) {
   std::size_t i = 0;
@@ -276,6 +322,38 @@ void ParseLibjalali(benchmark::State& state) {
     jtm parts{};
     benchmark::DoNotOptimize(jstrptime(In().texts[Next(i)].c_str(), "%Y/%m/%d", &parts));
     benchmark::DoNotOptimize(jalali_get_diff(&parts));
+  }
+}
+
+void ParsePersianZar(benchmark::State& state) {
+  std::size_t i = 0;
+  for (auto _ : state) {
+    TDateTime value = 0;
+    benchmark::DoNotOptimize(ZarTryStrToDate(In().persianTexts[Next(i)], value));
+    benchmark::DoNotOptimize(value);
+  }
+}
+// QDate::fromString reads ASCII digits only; the locale's toDate reads its own.
+void ParsePersianQt(benchmark::State& state) {
+  const QLocale persian(QLocale::Persian, QLocale::Iran);
+  const QString pattern = QStringLiteral("yyyy/MM/dd");
+  if (persian.toDate(In().qtPersianTexts[0], pattern, Jalali()).toJulianDay() !=
+      In().serials[0] + JulianDayOfSerialZero)
+    state.SkipWithError("Qt did not read Persian digits");
+  std::size_t i = 0;
+  for (auto _ : state)
+    benchmark::DoNotOptimize(persian.toDate(In().qtPersianTexts[Next(i)], pattern, Jalali()));
+}
+void ParsePersianIcu(benchmark::State& state) {
+  auto format = IcuFormat("yyyy/MM/dd", "fa_IR@calendar=persian");
+  UErrorCode first = U_ZERO_ERROR;
+  if (format->parse(In().icuPersianTexts[0], first) !=
+      (In().serials[0] + UnixDayOfSerialZero) * MsPerDay)
+    state.SkipWithError("ICU did not read Persian digits");
+  std::size_t i = 0;
+  for (auto _ : state) {
+    UErrorCode status = U_ZERO_ERROR;
+    benchmark::DoNotOptimize(format->parse(In().icuPersianTexts[Next(i)], status));
   }
 }
 
@@ -310,6 +388,13 @@ void Register() {
   add("Parse/Qt", ParseQt);
   add("Parse/ICU", ParseIcu);
   add("Parse/libjalali", ParseLibjalali);
+  // The short date in Persian digits, out and in.
+  add("FormatPersian/Zar", FormatPersianZar);
+  add("FormatPersian/Qt", FormatPersianQt);
+  add("FormatPersian/ICU", FormatPersianIcu);
+  add("ParsePersian/Zar", ParsePersianZar);
+  add("ParsePersian/Qt", ParsePersianQt);
+  add("ParsePersian/ICU", ParsePersianIcu);
 }
 
 }  // namespace
@@ -337,6 +422,8 @@ int main(int argc, char** argv) {
       {"FormatShort", "Qt", 3},       {"FormatShort", "ICU", 10},
       {"FormatLong", "Qt", 3},        {"FormatLong", "ICU", 10},
       {"Parse", "Qt", 10},            {"Parse", "ICU", 20},
+      {"FormatPersian", "Qt", 3},     {"FormatPersian", "ICU", 10},
+      {"ParsePersian", "Qt", 10},     {"ParsePersian", "ICU", 20},
   };
   const bool met = zar::bench::PrintTargetTable(collector, targets);
   std::printf("\n%s\n", met ? "All targets met." : "Some targets were NOT met.");

@@ -30,13 +30,13 @@ double MedianCollector::Median(const std::string& name) const {
 
 bool PrintTargetTable(const MedianCollector& results, const std::vector<Target>& targets) {
   bool allMet = true;
-  std::printf("\n%-12s %-10s %12s %12s %9s %8s  %s\n", "case", "peer", "zar ns", "peer ns",
+  std::printf("\n%-13s %-10s %12s %12s %9s %8s  %s\n", "case", "peer", "zar ns", "peer ns",
               "speed-up", "target", "met");
   for (const Target& t : targets) {
     const double zar = results.Median(t.benchCase + "/Zar");
     const double peer = results.Median(t.benchCase + "/" + t.peer);
     if (zar <= 0 || peer <= 0) {
-      std::printf("%-12s %-10s %12s %12s %9s %8.2f  not run\n", t.benchCase.c_str(),
+      std::printf("%-13s %-10s %12s %12s %9s %8.2f  not run\n", t.benchCase.c_str(),
                   t.peer.c_str(), "-", "-", "-", t.factor);
       allMet = false;
       continue;
@@ -44,7 +44,7 @@ bool PrintTargetTable(const MedianCollector& results, const std::vector<Target>&
     const double speedup = peer / zar;
     const bool met = speedup >= t.factor;
     allMet = allMet && met;
-    std::printf("%-12s %-10s %12.1f %12.1f %8.2fx %7.2fx  %s\n", t.benchCase.c_str(),
+    std::printf("%-13s %-10s %12.1f %12.1f %8.2fx %7.2fx  %s\n", t.benchCase.c_str(),
                 t.peer.c_str(), zar, peer, speedup, t.factor, met ? "yes" : "NO");
   }
   return allMet;

@@ -121,6 +121,10 @@ std::string TCustomZarMonthCalendar::CalDayName(Word WeekDay) const {
 
 Word TCustomZarMonthCalendar::CalMinYear() const { return Calendar().MinYear; }
 
+std::string TCustomZarMonthCalendar::ShapedNumber(unsigned Number) const {
+  return ShapeDigits(std::to_string(Number), FDigitShape);
+}
+
 // ---- Cells and indexes ----------------------------------------------------------------------
 
 Word TCustomZarMonthCalendar::CellToIndex(Word ACol, Word ARow) const {
@@ -146,7 +150,7 @@ void TCustomZarMonthCalendar::GetCellInfo(int ACol, int ARow, TCalendarDrawState
     State = {cdFixed};
   } else if (FOptions.Contains(mcoToday) && ARow == RowCount() - 1) {
     CellDate = Today();
-    Text = "امروز: " + CalDateToStr(CellDate);
+    Text = "امروز: " + ShapeDigits(CalDateToStr(CellDate), FDigitShape);
     State = {cdFixed};
   } else if (weekColumn != headerRow) {
     State = {cdFixed};
@@ -156,7 +160,7 @@ void TCustomZarMonthCalendar::GetCellInfo(int ACol, int ARow, TCalendarDrawState
       const Word first = CellToIndex(static_cast<Word>(FixedCols()), static_cast<Word>(ARow));
       const Word week = CalWeekOfYear(FFirstCell + first + 3);
       CellDate = week;
-      Text = std::to_string(week);
+      Text = ShapedNumber(week);
       State.Include(cdWeekNumber);
     } else {
       const auto weekDay = static_cast<Word>(ACol - FixedCols() + 1);
@@ -172,7 +176,7 @@ void TCustomZarMonthCalendar::GetCellInfo(int ACol, int ARow, TCalendarDrawState
     CellDate = FFirstCell + index;
     Word year, month, day;
     CalDecodeDate(CellDate, year, month, day);
-    Text = std::to_string(day);
+    Text = ShapedNumber(day);
     if (CellDate < FMonthStart || CellDate > FMonthEnd) {
       State.Include(cdTrailing);
     } else {
@@ -222,7 +226,7 @@ void TCustomZarMonthCalendar::UpdateCalendar() {
   MoveCurrent(col, row);
   if (!SingleMode()) ResetSelection(false, true);
   if (FTitlePanel) {
-    FTitleLabel->SetCaption(CalMonthName(month) + " " + std::to_string(year));
+    FTitleLabel->SetCaption(CalMonthName(month) + " " + ShapedNumber(year));
     UpdateTitleLayout();
   }
 }
@@ -420,6 +424,20 @@ void TCustomZarMonthCalendar::SetUseCurrentDate(bool Value) {
   if (Value == FUseCurrentDate) return;
   FUseCurrentDate = Value;
   if (Value) GotoDate(Today(), false);
+}
+
+// The caption's hot areas are measured again on the new digits.
+void TCustomZarMonthCalendar::SetDigitShape(TDigitShape Value) {
+  if (Value == FDigitShape) return;
+  FDigitShape = Value;
+  if (FYearUpDown) FYearUpDown->SetDigitShape(Value);
+  if (FTitleLabel) {
+    Word year, month, day;
+    CalDecodeDate(FDate, year, month, day);
+    FTitleLabel->SetCaption(CalMonthName(month) + " " + ShapedNumber(year));
+    UpdateTitleLayout();
+  }
+  Invalidate();
 }
 
 void TCustomZarMonthCalendar::SetUseSystemCalendar(bool Value) {

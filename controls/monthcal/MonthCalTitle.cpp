@@ -97,6 +97,7 @@ void TCustomZarMonthCalendar::UpdateTitleControls() {
     FYearEdit->hide();
     FYearEdit->OnEndEdit = [this](TObject* sender, bool accept) { YearEditClose(sender, accept); };
     FYearUpDown = new TUpDown(FTitlePanel);
+    FYearUpDown->SetDigitShape(FDigitShape);
     FYearUpDown->SetAssociate(FYearEdit);
     FYearUpDown->hide();
     FYearEdit->SetSpinControl(FYearUpDown);
@@ -130,7 +131,7 @@ void TCustomZarMonthCalendar::UpdateTitleLayout() {
   Word year, month, day;
   CalDecodeDate(FDate, year, month, day);
   const QString monthText = QString::fromStdString(CalMonthName(month));
-  const QString yearText = QString::number(year);
+  const QString yearText = QString::fromStdString(ShapedNumber(year));
   const QFontMetrics metrics(FTitleLabel->font());
   const int wM = metrics.horizontalAdvance(monthText);
   const int wY = metrics.horizontalAdvance(yearText);

@@ -24,6 +24,7 @@
 
 #include <QDate>
 #include "DateTimeBase.h"
+#include "DigitShapes.h"
 #include "MonthCalColors.h"
 
 namespace zar {
@@ -133,6 +134,10 @@ class TCustomZarMonthCalendar : public TCustomGrid {
   void SetCalColors(const TMonthCalendarColors& Value) { FCalColors->Assign(&Value); }
   TDate Date() const { return FDate; }
   void SetDate(TDate Value);
+  // Script of the digits of day and week numbers, the title's year, the
+  // year editor and the today row.
+  TDigitShape DigitShape() const { return FDigitShape; }
+  void SetDigitShape(TDigitShape Value);
   TDefaultBoldDays DefaultBoldDays() const { return FDefaultBoldDays; }
   void SetDefaultBoldDays(TDefaultBoldDays Value);
   bool DefaultDrawing() const { return FDefaultDrawing; }
@@ -255,6 +260,8 @@ class TCustomZarMonthCalendar : public TCustomGrid {
   std::string CalDateToStr(TDateTime Date) const;
   std::string CalMonthName(Word Month) const;
   std::string CalDayName(Word WeekDay) const;
+  // A day, week or year number in the digits of DigitShape.
+  std::string ShapedNumber(unsigned Number) const;
   Word CalMinYear() const;
   Cardinal WeekdayDaysMask(Word Year, Word Month, Word WeekDay) const;
 
@@ -315,6 +322,7 @@ class TCustomZarMonthCalendar : public TCustomGrid {
   TDate FDate = 0;
   TDefaultBoldDays FDefaultBoldDays = dbdNone;
   bool FDefaultDrawing = true;
+  TDigitShape FDigitShape = dgLatin;
   TDate FMaxDate = 0;
   Integer FMaxSelectRange = 0;
   TDate FMinDate = 0;

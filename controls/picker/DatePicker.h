@@ -18,6 +18,7 @@
 #include "CustomControl.h"
 #include "DatePickerLayout.h"
 #include "DatePickerTypes.h"
+#include "DigitShapes.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -48,6 +49,10 @@ class TCustomZarDatePicker : public TCustomControl {
   void SetAutoMoveDirection(TAutoMoveDirection value);
   bool AutoSize() const { return FAutoSize; }
   void SetAutoSize(bool value);
+  // Script of the digits of segments, clipboard text, hint and messages;
+  // typed and pasted digits may be in any script whatever it is.
+  TDigitShape DigitShape() const { return FDigitShape; }
+  void SetDigitShape(TDigitShape value);
   TBorderStyle BorderStyle() const { return FBorderStyle; }
   void SetBorderStyle(TBorderStyle value);
   // The 3-D look: a sunken edge instead of the thin border.
@@ -240,6 +245,8 @@ class TCustomZarDatePicker : public TCustomControl {
 
   // Layout and painting (DatePickerPaint.cpp)
   TSegmentMetrics MeasureSegments();
+  // The number segment index shows, in ASCII digits.
+  std::string SegmentNumber(int index) const;
   void PaintSeparator(int leftSegment, int rightSegment, char separator);
   int AutoHeight();
   void DeriveVisibleSegments();
@@ -253,6 +260,7 @@ class TCustomZarDatePicker : public TCustomControl {
   bool FAutoSize = true;
   TBorderStyle FBorderStyle = bsSingle;
   bool FCtl3D = true;
+  TDigitShape FDigitShape = dgLatin;
   TDatePickerSegments FVisibleSegments{dsYear, dsMonth, dsDay};
   bool FFormattedHint = false;
   bool FHighlightRequired = false;

@@ -91,6 +91,14 @@ void TCustomZarDatePicker::SetShowSecond(bool value) {
   Invalidate();
 }
 
+// Persian digits are wider in most fonts: the segments are measured again.
+void TCustomZarDatePicker::SetDigitShape(TDigitShape value) {
+  if (value == FDigitShape) return;
+  FDigitShape = value;
+  LayoutSegments();
+  Invalidate();
+}
+
 void TCustomZarDatePicker::SetUse12HourClock(bool value) {
   if (value == FUse12HourClock) return;
   FUse12HourClock = value;
@@ -187,7 +195,8 @@ TSegmentMetrics TCustomZarDatePicker::MeasureSegments() {
   m.ts = canvas.TextWidth(SeparatorText(FormatSettings.TimeSeparator));
   m.ap = std::max(canvas.TextWidth(FormatSettings.TimeAMString),
                   canvas.TextWidth(FormatSettings.TimePMString));
-  for (int i = 0; i <= 9; ++i) m.d2 = std::max(m.d2, canvas.TextWidth(std::to_string(11 * i)));
+  for (int i = 0; i <= 9; ++i)
+    m.d2 = std::max(m.d2, canvas.TextWidth(ShapeDigits(std::to_string(11 * i), FDigitShape)));
   m.sp = canvas.TextWidth(" ");
   m.th = QFontMetrics(font()).height();
   return m;
@@ -216,6 +225,11 @@ bool TCustomZarDatePicker::NeedsHighlight() { return FHighlightRequired && FAllo
 
 std::string TCustomZarDatePicker::SegmentText(int index) const {
   if (IsNullField()) return "  ";
+  if (index == dsAmPm) return Hour > 11 ? FormatSettings.TimePMString : FormatSettings.TimeAMString;
+  return ShapeDigits(SegmentNumber(index), FDigitShape);
+}
+
+std::string TCustomZarDatePicker::SegmentNumber(int index) const {
   switch (index) {
     case dsYear: return std::to_string(Year);
     case dsMonth: return std::to_string(Month);
@@ -225,7 +239,6 @@ std::string TCustomZarDatePicker::SegmentText(int index) const {
       return Hour % 12 == 0 ? "12" : TwoDigits(Hour % 12);
     case dsMinute: return TwoDigits(Minute);
     case dsSecond: return TwoDigits(Second);
-    case dsAmPm: return Hour > 11 ? FormatSettings.TimePMString : FormatSettings.TimeAMString;
     default: return std::string();
   }
 }

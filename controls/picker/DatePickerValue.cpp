@@ -82,16 +82,16 @@ Word TCustomZarDatePicker::CalMinYear() const { return Calendar().MinYear; }
 Word TCustomZarDatePicker::CalCurrentYear() const { return Calendar().CurrentYear(); }
 
 std::string TCustomZarDatePicker::CalDateToStr(TDateTime value) const {
-  return Calendar().DateToStr(value);
+  return ShapeDigits(Calendar().DateToStr(value), FDigitShape);
 }
 
 std::string TCustomZarDatePicker::CalDateTimeToStr(TDateTime value) const {
-  return Calendar().DateTimeToStr(value);
+  return ShapeDigits(Calendar().DateTimeToStr(value), FDigitShape);
 }
 
 std::string TCustomZarDatePicker::CalFormatDateTime(std::string_view pattern,
                                                     TDateTime value) const {
-  return Calendar().FormatDateTime(pattern, value);
+  return ShapeDigits(Calendar().FormatDateTime(pattern, value), FDigitShape);
 }
 
 TDateTime TCustomZarDatePicker::CalStrToDate(std::string_view text) const {

@@ -5,6 +5,7 @@
 
 #include "DBConvert.h"
 #include "DBErrors.h"
+#include "DigitShapes.h"
 
 namespace zar {
 
@@ -44,7 +45,12 @@ bool IsNameChar(unsigned char c) noexcept {
   return IsNameStart(c) || (c >= '0' && c <= '9') || c == '.' || c == '-';
 }
 
-bool IsDigit(char c) noexcept { return c >= '0' && c <= '9'; }
+// Bytes of the digit at text[pos] in any script ASCII, Persian or
+// Arabic-Indic; 0 when there is none (or pos is past the end).
+std::size_t DigitLength(std::string_view text, std::size_t pos) noexcept {
+  std::size_t length = 0;
+  return pos < text.size() && DigitAt(text, pos, length) >= 0 ? length : 0;
+}
 
 class TFilterParser {
  public:
@@ -102,11 +108,15 @@ class TFilterParser {
       FToken.Kind = TToken::TKind::Name;
       FToken.Value = std::string(FText.substr(FPos + 1, close - FPos - 1));
       FPos = close + 1;
-    } else if (IsDigit(c) || (c == '-' && FPos + 1 < FText.size() && IsDigit(FText[FPos + 1]))) {
-      const std::size_t start = FPos++;
-      while (FPos < FText.size() && (IsDigit(FText[FPos]) || FText[FPos] == '.')) ++FPos;
+    } else if (DigitLength(FText, FPos) > 0 || (c == '-' && DigitLength(FText, FPos + 1) > 0)) {
+      // A number may be written in Persian or Arabic-Indic digits; its
+      // value is kept in ASCII ones.
+      const std::size_t start = FPos;
+      if (c == '-') ++FPos;
+      for (std::size_t n; FPos < FText.size(); FPos += n)
+        if ((n = DigitLength(FText, FPos)) == 0 && (n = FText[FPos] == '.' ? 1 : 0) == 0) break;
       FToken.Kind = TToken::TKind::Number;
-      FToken.Value = std::string(FText.substr(start, FPos - start));
+      FToken.Value = ShapeDigits(FText.substr(start, FPos - start), dgLatin);
     } else if (IsNameStart(static_cast<unsigned char>(c))) {
       const std::size_t start = FPos;
       while (FPos < FText.size() && IsNameChar(static_cast<unsigned char>(FText[FPos]))) ++FPos;
@@ -226,9 +236,12 @@ class TFilterParser {
 
   std::vector<std::byte> LiteralRecord(std::size_t column, const TToken& token) {
     std::vector<std::byte> record(FLayout.RecordSize());
+    // Quoted numbers and dates may use any digits too; text is compared as written.
+    const TFieldSlot& slot = FLayout.Slot(column);
+    const std::string value =
+        slot.Type == ftString ? token.Value : ShapeDigits(token.Value, dgLatin);
     try {
-      StoreKey(FLayout, record.data(), column,
-                  VariantToNative(FLayout.Slot(column), TVariant(token.Value)));
+      StoreKey(FLayout, record.data(), column, VariantToNative(slot, TVariant(value)));
     } catch (const Exception& error) {
       Fail(error.Message(), token.Position);
     }

@@ -174,7 +174,13 @@ void TUpDown::SetMax(int value) {
 
 void TUpDown::SetPosition(int value) {
   FPosition = std::max(FMin, std::min(value, FMax));
-  if (FAssociate) FAssociate->setText(QString::number(FPosition));
+  if (FAssociate)
+    FAssociate->setText(QString::fromStdString(ShapeDigits(std::to_string(FPosition), FDigitShape)));
+}
+
+void TUpDown::SetDigitShape(TDigitShape value) {
+  FDigitShape = value;
+  SetPosition(FPosition);
 }
 
 void TUpDown::Step(int delta) { SetPosition(FPosition + delta); }

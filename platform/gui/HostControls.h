@@ -13,6 +13,7 @@
 #include <QWidget>
 #include <string>
 
+#include "DigitShapes.h"
 #include "GuiColors.h"
 #include "GuiTypes.h"
 
@@ -90,7 +91,7 @@ class TSpeedButton : public QToolButton {
 };
 
 // Up and down arrows that step Position within Min..Max and write it, as
-// plain decimal digits, into the associated edit, placed against the edit's
+// plain decimal digits of DigitShape, into the associated edit, placed against the edit's
 // right edge. The Up and Down keys in the edit step it too.
 class TUpDown : public QWidget {
   Q_OBJECT
@@ -104,6 +105,8 @@ class TUpDown : public QWidget {
   void SetMax(int value);
   int Position() const { return FPosition; }
   void SetPosition(int value);
+  TDigitShape DigitShape() const { return FDigitShape; }
+  void SetDigitShape(TDigitShape value);
   QLineEdit* Associate() const { return FAssociate; }
   // Also places the up-down against the edit again.
   void SetAssociate(QLineEdit* edit);
@@ -120,6 +123,7 @@ class TUpDown : public QWidget {
   int FMin = 0;
   int FMax = 100;
   int FPosition = 0;
+  TDigitShape FDigitShape = dgLatin;
 };
 
 class TMenuItem : public QAction {

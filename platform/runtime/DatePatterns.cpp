@@ -55,8 +55,8 @@ bool TwelveHourFollows(std::string_view rest) noexcept {
 
 class TPatternWriter {
  public:
-  TPatternWriter(TDateTime value, const TCalendarNaming& calendar) noexcept
-      : FValue(value), FCalendar(calendar) {}
+  TPatternWriter(TDateTime value, const TCalendarNaming& calendar, TDigitShape shape) noexcept
+      : FValue(value), FCalendar(calendar), FShape(shape) {}
 
   void Interpret(std::string_view pattern) noexcept;
   std::string_view Output() const noexcept { return {FBuffer, FLength}; }
@@ -94,6 +94,7 @@ class TPatternWriter {
 
   TDateTime FValue;
   const TCalendarNaming& FCalendar;
+  TDigitShape FShape;
   int FLevel = 0;
   bool FFull = false;  // something was dropped: nothing more may follow
   std::size_t FLength = 0;
@@ -134,19 +135,31 @@ void TPatternWriter::AppendChar(char c) noexcept {
 }
 
 void TPatternWriter::AppendNumber(unsigned value, std::size_t minDigits) noexcept {
-  char spill[16];  // ten digits of an unsigned and then some
+  char spill[32];  // ten digits of an unsigned and then some, two bytes each
   std::size_t n = 1;
   for (unsigned rest = value / 10; rest != 0; rest /= 10) ++n;
-  n = std::min(std::max(n, minDigits), sizeof spill);
+  n = std::min(std::max(n, minDigits), std::size_t{16});
+  // Persian and Arabic-Indic digits take two bytes each; their second byte
+  // counts up from the zero's.
+  const bool wide = FShape != dgLatin;
+  const std::size_t bytes = wide ? 2 * n : n;
   // Digits go straight into the buffer; only a number at the limit takes
-  // the detour through Append, which cuts it.
-  const bool fits = !FFull && n <= OutputCapacity - FLength;
+  // the detour through Append, which cuts it after a whole digit.
+  const bool fits = !FFull && bytes <= OutputCapacity - FLength;
   char* const out = fits ? FBuffer + FLength : spill;
-  for (std::size_t k = n; k-- > 0; value /= 10) out[k] = static_cast<char>('0' + value % 10);
+  if (wide) {
+    const std::string_view zero = DigitText(0, FShape);
+    for (std::size_t k = n; k-- > 0; value /= 10) {
+      out[2 * k] = zero[0];
+      out[2 * k + 1] = static_cast<char>(zero[1] + value % 10);
+    }
+  } else {
+    for (std::size_t k = n; k-- > 0; value /= 10) out[k] = static_cast<char>('0' + value % 10);
+  }
   if (fits)
-    FLength += n;
+    FLength += bytes;
   else
-    Append({spill, n});
+    Append({spill, bytes});
 }
 
 void TPatternWriter::WriteYear(TInterpretation& st, std::size_t count) noexcept {
@@ -340,7 +353,7 @@ void TPatternWriter::Interpret(std::string_view pattern) noexcept {
 
 void FormatDatePattern(std::string& Result, std::string_view pattern, TDateTime value,
                        const TCalendarNaming& calendar) {
-  TPatternWriter writer(value, calendar);
+  TPatternWriter writer(value, calendar, FormatSettings.DigitShape);
   writer.Interpret(pattern.empty() ? std::string_view("C") : pattern);
   Result.assign(writer.Output());
 }

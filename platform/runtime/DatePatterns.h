@@ -27,6 +27,8 @@ struct TCalendarNaming {
 // pattern ends at its end or at an embedded NUL. At most 256 bytes are
 // produced, cut after the last whole UTF-8 character that fits. Era tokens
 // g and e write nothing: the platform has no alternate-calendar formatter.
+// The digits of numbers are written in FormatSettings.DigitShape; the
+// pattern's own text, quoted or not, is copied as written.
 void FormatDatePattern(std::string& Result, std::string_view pattern, TDateTime value,
                        const TCalendarNaming& calendar);
 std::string FormatDatePattern(std::string_view pattern, TDateTime value,

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "DigitShapes.h"
 #include "Exceptions.h"
 #include "FormatSettings.h"
 #include "TextFormat.h"
@@ -31,7 +32,7 @@ constexpr bool IsDigit(char c) noexcept { return c >= '0' && c <= '9'; }
 
 struct TNumber {
   Word Value = 0;
-  std::size_t Length = 0;  // characters read, leading zeros included
+  std::size_t Length = 0;  // digits read, leading zeros included
 };
 
 // A cursor over the text; blanks are spaces only.
@@ -51,15 +52,28 @@ class TScanner {
   }
 
   // Digits while the value is below 1000, so at most 9999: "12345" reads
-  // 1234 and leaves the 5.
+  // 1234 and leaves the 5. Persian and Arabic-Indic digits count as the
+  // same digits, even mixed within one number.
   bool ScanNumber(TNumber& number) noexcept {
     ScanBlanks();
-    const std::size_t start = FPos;
     unsigned value = 0;
-    while (FPos < FText.size() && IsDigit(FText[FPos]) && value < 1000)
-      value = value * 10 + static_cast<unsigned>(FText[FPos++] - '0');
-    number = {static_cast<Word>(value), FPos - start};
-    return number.Length > 0;
+    std::size_t digits = 0;
+    while (FPos < FText.size() && value < 1000) {
+      const unsigned ascii = static_cast<unsigned char>(FText[FPos]) - unsigned{'0'};
+      if (ascii <= 9) {
+        value = value * 10 + ascii;
+        ++FPos;
+      } else {
+        std::size_t length = 0;
+        const int digit = DigitAt(FText, FPos, length);
+        if (digit < 0) break;
+        value = value * 10 + static_cast<unsigned>(digit);
+        FPos += length;
+      }
+      ++digits;
+    }
+    number = {static_cast<Word>(value), digits};
+    return digits > 0;
   }
 
   // The blanks stay consumed even when c does not follow them.
@@ -79,7 +93,9 @@ class TScanner {
   }
 
   void ScanToNumber() noexcept {
-    while (FPos < FText.size() && !IsDigit(FText[FPos])) FPos += Utf8CharLength(FText, FPos);
+    std::size_t length = 0;
+    while (FPos < FText.size() && DigitAt(FText, FPos, length) < 0)
+      FPos += Utf8CharLength(FText, FPos);
   }
 
   void SkipToBlank() noexcept {

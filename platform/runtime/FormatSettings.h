@@ -7,6 +7,7 @@
 #include <string>
 
 #include "DateTimeBase.h"
+#include "DigitShapes.h"
 
 namespace zar {
 
@@ -21,6 +22,9 @@ struct TFormatSettings {
   std::string TimeAMString = "AM";
   std::string TimePMString = "PM";
   Word TwoDigitYearCenturyWindow = 50;
+  // Script of the digits the formatters write for numbers; the parsers read
+  // all three scripts whatever it is.
+  TDigitShape DigitShape = dgLatin;
   // Gregorian names; index 0 is January and Sunday respectively.
   std::array<std::string, 12> ShortMonthNames{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                               "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};

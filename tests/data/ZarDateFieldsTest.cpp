@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ClientDataSet.h"
+#include "FormatSettings.h"
 #include "ZarDateFields.h"
 
 namespace zar {
@@ -45,6 +46,20 @@ TEST_F(ZarDateFieldsTest, DateTimeTextsAreSolar) {
   EXPECT_EQ(Moment.AsString(), "1403/01/01");
 }
 
+// The texts follow the format settings' digit shape.
+TEST_F(ZarDateFieldsTest, TextsTakeTheDigitShapeOfTheSettings) {
+  const TDigitShape saved = FormatSettings.DigitShape;
+  Moment.SetAsDateTime(45371.75);
+  Moment.SetDisplayFormat("d mmmm yyyy");
+  FormatSettings.DigitShape = dgPersian;
+  EXPECT_EQ(Moment.AsString(), "۱۴۰۳/۰۱/۰۱ ۱۸:۰۰:۰۰");
+  EXPECT_EQ(Moment.DisplayText(), "۱ \u0641\u0631\u0648\u0631\u062F\u064A\u0646 ۱۴۰۳");
+  FormatSettings.DigitShape = dgArabic;
+  EXPECT_EQ(Moment.AsString(), "١٤٠٣/٠١/٠١ ١٨:٠٠:٠٠");
+  FormatSettings.DigitShape = saved;
+  EXPECT_EQ(Moment.AsString(), "1403/01/01 18:00:00");
+}
+
 TEST_F(ZarDateFieldsTest, SolarTextsAreAccepted) {
   const struct {
     TZarDateTimeField* Field;
@@ -55,6 +70,11 @@ TEST_F(ZarDateFieldsTest, SolarTextsAreAccepted) {
       {&Day, "1403/01/01", 45371},
       {&Moment, "1403/1/1 10:30", 45371.4375},
       {&Moment, "10:30", 0.4375},
+      {&Day, "۱۴۰۳/۰۱/۰۱", 45371},
+      {&Day, "١٤٠٣/١/١", 45371},
+      {&Day, "1۴٠3/1/۱", 45371},
+      {&Moment, "۱۴۰۳/۱/۱ ۱۰:۳۰", 45371.4375},
+      {&Moment, "١٠:٣٠", 0.4375},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Text);
@@ -81,6 +101,8 @@ TEST_F(ZarDateFieldsTest, BadTextsRaiseTheParsersErrorsAndKeepTheValue) {
   } cases[] = {
       {&Day, "1402/12/30", "Invalid date '1402/12/30'"},
       {&Moment, "1403/13/01 10:00", "'1403/13/01 10:00' is not a valid date and time"},
+      {&Day, "१४०३/१/१", "Invalid date '१४०३/१/१'"},
+      {&Moment, "۱۴۰۳/۱/\xDB ۱۰:۳۰", "'۱۴۰۳/۱/\xDB ۱۰:۳۰' is not a valid date and time"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Text);

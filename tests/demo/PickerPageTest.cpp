@@ -107,5 +107,16 @@ TEST_F(PickerPageTest, CheckBoxesSetTheirPropertiesWithoutRefreshingTheOutputs) 
   EXPECT_FALSE(CheckBox("CheckBox6")->toolTip().isEmpty());
 }
 
+TEST_F(PickerPageTest, PersianDigitsCheckBoxSwitchesTheDigitShape) {
+  QCheckBox* box = CheckBox("CheckBox8");
+  ASSERT_NE(box, nullptr);
+  EXPECT_FALSE(box->isChecked());
+  EXPECT_EQ(picker->DigitShape(), dgLatin);
+  box->click();
+  EXPECT_EQ(picker->DigitShape(), dgPersian);
+  box->click();
+  EXPECT_EQ(picker->DigitShape(), dgLatin);
+}
+
 }  // namespace
 }  // namespace zar::demo::test

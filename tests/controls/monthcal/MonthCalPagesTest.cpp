@@ -93,6 +93,20 @@ TEST_F(MonthCalendarPageTest, OptionControlsSwitchTheCalendar) {
   for (QCheckBox* box : page.findChildren<QCheckBox*>()) box->click();
   EXPECT_TRUE(cal.Options().Contains(mcoWeekNumbers));
   EXPECT_FALSE(cal.Options().Contains(mcoToday));
+  EXPECT_EQ(cal.DigitShape(), dgPersian);
+}
+
+TEST_F(MonthCalendarPageTest, PersianDigitsSwitchTheCalendarAndTheText) {
+  cal.SetDate(Solar(1403, 1, 17));
+  page.ZarMonthCalendar1Click();
+  auto* digits = page.findChild<QCheckBox*>("CheckBox20");
+  ASSERT_NE(digits, nullptr);
+  digits->click();
+  EXPECT_EQ(cal.DigitShape(), dgPersian);
+  EXPECT_NE(Label7().find("۱۷ فروردين ۱۴۰۳"), std::string::npos) << Label7();
+  digits->click();
+  EXPECT_EQ(cal.DigitShape(), dgLatin);
+  EXPECT_NE(Label7().find("17 فروردين 1403"), std::string::npos) << Label7();
 }
 
 TEST(CustomDrawPageTest, StripAndCellsShowTheGregorianCalendar) {
