@@ -24,6 +24,7 @@
 #include "PageControl.h"
 #include "PageTexts.h"
 #include "PickerPage.h"
+#include "WorkCalendarPage.h"
 #include "ZarApplication.h"
 
 namespace zar::demo {
@@ -98,6 +99,7 @@ TForm1::~TForm1() {
   // dropped by the datasets themselves.
   disconnect(FFocusConnection);
   cxPageControl1->disconnect(this);
+  FWorkCalendarPage->FormDestroy();
   delete cxPageControl1;
   FData.reset();
 }
@@ -105,6 +107,7 @@ TForm1::~TForm1() {
 void TForm1::FormCreate() {
   // Both calendars' short dates read and write as yyyy/mm/dd from here on.
   FormatSettings.ShortDateFormat = "yyyy/mm/dd";
+  FWorkCalendarPage->AllocDayInfos();
   // A file that cannot be read leaves its dataset closed, silently: the page
   // that opens the dataset meets the error again and reports it then.
   FData->OpenAtStartup();
@@ -124,6 +127,8 @@ void TForm1::BindPageDataSets() {
   }
   // The copies of pages 52 and 53 have no file: closing one would only throw
   // its records away, so they stay open until the window closes.
+  FPageEnter[44] = [this] { FWorkCalendarPage->cxTabSheet7Enter(); };
+  FPageExit[44] = [this] { FWorkCalendarPage->PageExit(); };
   FPageEnter[52] = [&data] { data.cdsOrders2.Open(); };
   FPageEnter[53] = [&data] { data.cdsOrders3.Open(); };
 }
@@ -166,6 +171,9 @@ void TForm1::BuildPages() {
       page = new TMonthCalendarPage;
     } else if (tag == 42) {
       page = new TCustomDrawPage;
+    } else if (tag == 44) {
+      FWorkCalendarPage = new TWorkCalendarPage(*FData);
+      page = FWorkCalendarPage;
     } else {
       page = new QWidget;
     }

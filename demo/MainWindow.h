@@ -24,6 +24,7 @@ namespace zar::demo {
 class TDemoPageControl;
 class THomePage;
 class TLinkLabel;
+class TWorkCalendarPage;
 
 class TForm1 : public QWidget {
   Q_OBJECT
@@ -74,6 +75,7 @@ class TForm1 : public QWidget {
   QLabel* LabelDesc1 = nullptr;
   TDemoPageControl* cxPageControl1 = nullptr;
   THomePage* FHomePage = nullptr;
+  TWorkCalendarPage* FWorkCalendarPage = nullptr;
   TLinkLabel* Label1 = nullptr;
   QAction* acHome = nullptr;
   QAction* acPrior = nullptr;
