@@ -18,6 +18,7 @@
 #include "DemoDataSets.h"
 #include "DemoFonts.h"
 #include "FormatSettings.h"
+#include "HolidayCalendarPage.h"
 #include "HomePage.h"
 #include "LinkLabel.h"
 #include "MonthCalendarPage.h"
@@ -99,6 +100,7 @@ TForm1::~TForm1() {
   // dropped by the datasets themselves.
   disconnect(FFocusConnection);
   cxPageControl1->disconnect(this);
+  FHolidayCalendarPage->FormDestroy();
   FWorkCalendarPage->FormDestroy();
   delete cxPageControl1;
   FData.reset();
@@ -115,8 +117,8 @@ void TForm1::FormCreate() {
 
 void TForm1::BindPageDataSets() {
   zardemo::TDemoDataSets& data = *FData;
-  FPageEnter[43] = [&data] { data.ClientDataSet1.Open(); };
-  FPageExit[43] = [&data] { data.ClientDataSet1.Close(); };
+  FPageEnter[43] = [this] { FHolidayCalendarPage->PageEnter(); };
+  FPageExit[43] = [this] { FHolidayCalendarPage->PageExit(); };
   // Pages 51 and 54 show the orders unfiltered whenever they are entered.
   for (const int tag : {51, 54}) {
     FPageEnter[tag] = [&data] {
@@ -171,6 +173,9 @@ void TForm1::BuildPages() {
       page = new TMonthCalendarPage;
     } else if (tag == 42) {
       page = new TCustomDrawPage;
+    } else if (tag == 43) {
+      FHolidayCalendarPage = new THolidayCalendarPage(FData->ClientDataSet1);
+      page = FHolidayCalendarPage;
     } else if (tag == 44) {
       FWorkCalendarPage = new TWorkCalendarPage(*FData);
       page = FWorkCalendarPage;

@@ -22,6 +22,7 @@ struct TDemoDataSets;
 namespace zar::demo {
 
 class TDemoPageControl;
+class THolidayCalendarPage;
 class THomePage;
 class TLinkLabel;
 class TWorkCalendarPage;
@@ -75,6 +76,7 @@ class TForm1 : public QWidget {
   QLabel* LabelDesc1 = nullptr;
   TDemoPageControl* cxPageControl1 = nullptr;
   THomePage* FHomePage = nullptr;
+  THolidayCalendarPage* FHolidayCalendarPage = nullptr;
   TWorkCalendarPage* FWorkCalendarPage = nullptr;
   TLinkLabel* Label1 = nullptr;
   QAction* acHome = nullptr;

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <algorithm>
 #include <array>
 
 #include "DemoDataSets.h"
@@ -334,7 +335,16 @@ void TWorkCalendarPage::FormDestroy() {
 void TWorkCalendarPage::ScrollBar1Change() {
   if (FUpdating) return;
   const TDateTime date = ZarMonthCalendar4->Date();
-  ZarMonthCalendar4->SetDate(ZarIncMonth(date, ScrollBar1->value() - MonthIndex(date)));
+  const TDateTime target = ZarIncMonth(date, ScrollBar1->value() - MonthIndex(date));
+  // With several days selected the calendar keeps its month for a date among
+  // its trailing days; the middle of the target month is never one of them,
+  // so the month always follows the scroll bar.
+  if (target < ZarMonthCalendar4->MonthStart() || target > ZarMonthCalendar4->MonthEnd()) {
+    Word year, month, day;
+    ZarDecodeDate(target, year, month, day);
+    ZarMonthCalendar4->SetDate(ZarEncodeDate(year, month, 15));
+  }
+  ZarMonthCalendar4->SetDate(target);
 }
 
 void TWorkCalendarPage::ZarMonthCalendar4YMChanging(bool& AllowChange) {
@@ -492,7 +502,11 @@ void TWorkCalendarPage::CheckDay(int /*Day*/, const TDayWorkInfo& Info) { Valida
 void TWorkCalendarPage::PostEdits() {
   if (!FMonth || !FLoaded) return;
   const TDayWorkInfo posted = ReadFrame();
-  ValidateHours(posted);
+  // An edit left empty because the days differ stands for each day's own
+  // value, not for "no time": the frame is then checked day by day below.
+  const bool anyMixed = std::any_of(FMerged.EditStates.begin(), FMerged.EditStates.end(),
+                                    [](zardemo::TEditState state) { return state == zardemo::esMixed; });
+  if (!anyMixed) ValidateHours(posted);
   // Each selected day keeps its own value wherever the days differed and
   // the user left the edit alone; the result is checked as a whole before
   // any day changes.
