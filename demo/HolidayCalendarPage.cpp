@@ -1,6 +1,7 @@
 #include "HolidayCalendarPage.h"
 
 #include <QLabel>
+#include <algorithm>
 
 #include "ClientDataSet.h"
 #include "DBCtrls.h"
@@ -39,14 +40,14 @@ THolidayCalendarPage::THolidayCalendarPage(TClientDataSet& DataSet, QWidget* par
   ZarMonthCalendar3->OnClick = [this](TObject*) { ZarMonthCalendar3Click(); };
 
   // Right to left: the captions on the right, their edits to the left.
-  AddLabel(panel, "توضيح", {292, 186, 49, 21});
+  QLabel* commentsLabel = AddLabel(panel, "توضيح", {292, 186, 49, 21});
   DBEdit1 = new TDBEdit(panel);
   DBEdit1->setObjectName("DBEdit1");
   DBEdit1->setGeometry(16, 186, 269, 21);
   DBEdit1->SetDataSource(DataSource1.get());
   DBEdit1->SetDataField("Comments");
 
-  AddLabel(panel, "مناسبت", {292, 216, 49, 21});
+  QLabel* pertinenceLabel = AddLabel(panel, "مناسبت", {292, 216, 49, 21});
   DBEdit2 = new TDBEdit(panel);
   DBEdit2->setObjectName("DBEdit2");
   DBEdit2->setGeometry(128, 216, 157, 21);
@@ -68,6 +69,20 @@ THolidayCalendarPage::THolidayCalendarPage(TClientDataSet& DataSet, QWidget* par
   DBNavigator1->SetVisibleButtons({nbPost, nbCancel});
   DBNavigator1->SetFlat(true);
   DBNavigator1->SetDataSource(DataSource1.get());
+
+  // The calendar sizes itself to its font: the two rows of bound controls
+  // stay under it and the panel grows with them, within the page.
+  ZarMonthCalendar3->OnResize = [this, panel, commentsLabel, pertinenceLabel](TObject*) {
+    const int first = std::max(186, ZarMonthCalendar3->geometry().bottom() + 12);
+    for (QWidget* w : {static_cast<QWidget*>(commentsLabel), static_cast<QWidget*>(DBEdit1)})
+      w->move(w->x(), first);
+    for (QWidget* w : {static_cast<QWidget*>(pertinenceLabel), static_cast<QWidget*>(DBEdit2),
+                       static_cast<QWidget*>(DBCheckBox1), static_cast<QWidget*>(DBNavigator1)})
+      w->move(w->x(), first + 30);
+    const int height = std::max(249, first + 30 + 21 + 12);
+    panel->setGeometry(panel->x(), std::max(4, std::min(45, this->height() - height - 4)), panel->width(),
+                       height);
+  };
 
   FDataSet.AfterPost = [this](TDataSet& dataSet) { ClientDataSet1AfterPost(dataSet); };
 }

@@ -127,12 +127,12 @@ void TWorkCalendarPage::BuildCalendar() {
   auto* panel = new QFrame(this);
   panel->setObjectName("CalendarPanel");
   panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  panel->setGeometry(195, 50, 265, 225);
+  panel->setGeometry(195, 50, 265, 245);
 
   ZarMonthCalendar4 = new TZarMonthCalendar(panel);
   ZarMonthCalendar4->setObjectName("ZarMonthCalendar4");
   ZarMonthCalendar4->SetAutoSize(false);
-  ZarMonthCalendar4->setGeometry(24, -16, 233, 235);
+  ZarMonthCalendar4->setGeometry(24, -16, 233, 255);
   ZarMonthCalendar4->SetDefaultDrawing(false);
   ZarMonthCalendar4->SetOptions({mcoWeekNumbers, mcoMultiSelect, mcoVerticalLine, mcoHorizontalLine});
   ZarMonthCalendar4->SetTitleLayout(tlBottom);
@@ -160,7 +160,7 @@ void TWorkCalendarPage::BuildCalendar() {
 
   ScrollBar1 = new QScrollBar(Qt::Vertical, panel);
   ScrollBar1->setObjectName("ScrollBar1");
-  ScrollBar1->setGeometry(8, 8, 16, 211);
+  ScrollBar1->setGeometry(8, 8, 16, 231);
   ScrollBar1->setRange(0, LastMonthIndex);
   ScrollBar1->setPageStep(12);
   connect(ScrollBar1, &QScrollBar::valueChanged, this,
