@@ -75,7 +75,6 @@ bool TfmcMultiSelectHI::eventFilter(QObject* Watched, QEvent* Event) {
       // A left click selects the whole time, ready to be typed over; the
       // edit's own release handling runs first.
       if (static_cast<QMouseEvent*>(Event)->button() == Qt::LeftButton) {
-        QWidget::eventFilter(Watched, Event);
         edit->event(Event);
         edit->selectAll();
         return true;
