@@ -18,6 +18,7 @@
 #include "DemoDataSets.h"
 #include "DemoFonts.h"
 #include "FormatSettings.h"
+#include "HolidayCalendarPage.h"
 #include "HomePage.h"
 #include "LinkLabel.h"
 #include "MonthCalendarPage.h"
@@ -25,6 +26,7 @@
 #include "PageTexts.h"
 #include "ExPickerPage.h"
 #include "PickerPage.h"
+#include "WorkCalendarPage.h"
 #include "ZarApplication.h"
 
 namespace zar::demo {
@@ -99,6 +101,8 @@ TForm1::~TForm1() {
   // dropped by the datasets themselves.
   disconnect(FFocusConnection);
   cxPageControl1->disconnect(this);
+  FHolidayCalendarPage->FormDestroy();
+  FWorkCalendarPage->FormDestroy();
   delete cxPageControl1;
   FData.reset();
 }
@@ -106,6 +110,7 @@ TForm1::~TForm1() {
 void TForm1::FormCreate() {
   // Both calendars' short dates read and write as yyyy/mm/dd from here on.
   FormatSettings.ShortDateFormat = "yyyy/mm/dd";
+  FWorkCalendarPage->AllocDayInfos();
   // A file that cannot be read leaves its dataset closed, silently: the page
   // that opens the dataset meets the error again and reports it then.
   FData->OpenAtStartup();
@@ -113,8 +118,8 @@ void TForm1::FormCreate() {
 
 void TForm1::BindPageDataSets() {
   zardemo::TDemoDataSets& data = *FData;
-  FPageEnter[43] = [&data] { data.ClientDataSet1.Open(); };
-  FPageExit[43] = [&data] { data.ClientDataSet1.Close(); };
+  FPageEnter[43] = [this] { FHolidayCalendarPage->PageEnter(); };
+  FPageExit[43] = [this] { FHolidayCalendarPage->PageExit(); };
   // Pages 51 and 54 show the orders unfiltered whenever they are entered.
   for (const int tag : {51, 54}) {
     FPageEnter[tag] = [&data] {
@@ -125,6 +130,8 @@ void TForm1::BindPageDataSets() {
   }
   // The copies of pages 52 and 53 have no file: closing one would only throw
   // its records away, so they stay open until the window closes.
+  FPageEnter[44] = [this] { FWorkCalendarPage->cxTabSheet7Enter(); };
+  FPageExit[44] = [this] { FWorkCalendarPage->PageExit(); };
   FPageEnter[52] = [&data] { data.cdsOrders2.Open(); };
   FPageEnter[53] = [&data] { data.cdsOrders3.Open(); };
 }
@@ -169,6 +176,12 @@ void TForm1::BuildPages() {
       page = new TMonthCalendarPage;
     } else if (tag == 42) {
       page = new TCustomDrawPage;
+    } else if (tag == 43) {
+      FHolidayCalendarPage = new THolidayCalendarPage(FData->ClientDataSet1);
+      page = FHolidayCalendarPage;
+    } else if (tag == 44) {
+      FWorkCalendarPage = new TWorkCalendarPage(*FData);
+      page = FWorkCalendarPage;
     } else {
       page = new QWidget;
     }

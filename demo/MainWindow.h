@@ -22,8 +22,10 @@ struct TDemoDataSets;
 namespace zar::demo {
 
 class TDemoPageControl;
+class THolidayCalendarPage;
 class THomePage;
 class TLinkLabel;
+class TWorkCalendarPage;
 
 class TForm1 : public QWidget {
   Q_OBJECT
@@ -74,6 +76,8 @@ class TForm1 : public QWidget {
   QLabel* LabelDesc1 = nullptr;
   TDemoPageControl* cxPageControl1 = nullptr;
   THomePage* FHomePage = nullptr;
+  THolidayCalendarPage* FHolidayCalendarPage = nullptr;
+  TWorkCalendarPage* FWorkCalendarPage = nullptr;
   TLinkLabel* Label1 = nullptr;
   QAction* acHome = nullptr;
   QAction* acPrior = nullptr;

@@ -123,6 +123,24 @@ bool TCanvas::Prepare(const QRect& touched) {
 
 QColor TCanvas::ToQColor(TColor c) const { return ColorToQColor(c, FOwner->palette()); }
 
+QBrush TCanvas::ToQBrush() const {
+  switch (FBrush.Style()) {
+    case bsSolid: return QBrush(ToQColor(FBrush.Color()));
+    case bsFDiagonal: return QBrush(ToQColor(FBrush.Color()), Qt::FDiagPattern);
+    case bsBDiagonal: return QBrush(ToQColor(FBrush.Color()), Qt::BDiagPattern);
+    case bsClear: break;
+  }
+  return QBrush();
+}
+
+void TCanvas::FillWithBrush(const QRect& q) {
+  if (FBrush.Style() == bsClear) return;
+  // Hatch lines line up across neighbouring fills, as a screen-aligned
+  // pattern does.
+  FPainter->setBrushOrigin(0, 0);
+  FPainter->fillRect(q, ToQBrush());
+}
+
 void TCanvas::FillPixels(const std::vector<QRect>& pixels, const QColor& color) {
   for (const QRect& p : pixels) FPainter->fillRect(p, color);
 }
@@ -132,13 +150,13 @@ void TCanvas::FillPixels(const std::vector<QRect>& pixels, const QColor& color) 
 void TCanvas::FillRect(const TRect& r) {
   const QRect q = MapRect(r);
   if (FBrush.Style() == bsClear || !Prepare(q)) return;
-  FPainter->fillRect(q, ToQColor(FBrush.Color()));
+  FillWithBrush(q);
 }
 
 void TCanvas::Rectangle(const TRect& r) {
   const QRect q = MapRect(r);
   if (!Prepare(q)) return;
-  if (FBrush.Style() == bsSolid) FPainter->fillRect(q, ToQColor(FBrush.Color()));
+  FillWithBrush(q);
   if (FPen.Style() == psClear) return;
   const int w = std::min({FPen.Width(), q.width(), q.height()});
   const std::vector<QRect> sides = {
@@ -154,7 +172,8 @@ void TCanvas::Polygon(std::span<const QPoint> points) {
   if (!Prepare(polygon.boundingRect())) return;
   FPainter->setPen(FPen.Style() == psClear ? QPen(Qt::NoPen)
                                            : QPen(ToQColor(FPen.Color()), FPen.Width()));
-  FPainter->setBrush(FBrush.Style() == bsSolid ? QBrush(ToQColor(FBrush.Color())) : QBrush());
+  FPainter->setBrushOrigin(0, 0);
+  FPainter->setBrush(ToQBrush());
   FPainter->drawPolygon(polygon);
 }
 

@@ -58,7 +58,9 @@ class TFont {
   TColor FColor = clWindowText;
 };
 
-enum TBrushStyle : std::uint8_t { bsSolid, bsClear };
+// bsFDiagonal and bsBDiagonal hatch with lines of the brush colour and
+// leave the pixels between the lines as they were.
+enum TBrushStyle : std::uint8_t { bsSolid, bsClear, bsFDiagonal, bsBDiagonal };
 
 class TBrush {
  public:
@@ -171,6 +173,10 @@ class TCanvas {
   // invalidated area).
   bool Prepare(const QRect& touched);
   QColor ToQColor(TColor c) const;
+  // The brush as Qt paints it; Qt::NoBrush for a clear one.
+  QBrush ToQBrush() const;
+  // Fills q (already prepared) with the brush.
+  void FillWithBrush(const QRect& q);
   void FillPixels(const std::vector<QRect>& pixels, const QColor& color);
   QStyleOptionButton DrawButtonPanel(const QRect& q, TGlyphState state);
 

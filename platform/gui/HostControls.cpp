@@ -126,9 +126,15 @@ TSpeedButton::TSpeedButton(QWidget* parent) : QToolButton(parent) {
 }
 
 void TSpeedButton::SetGlyph(const QString& bitmapPath, int numGlyphs) {
-  QImage bitmap(bitmapPath);
+  const QImage bitmap(bitmapPath);
   if (bitmap.isNull() || numGlyphs < 1) throw Exception("Cannot load bitmap " + bitmapPath.toStdString());
-  bitmap = bitmap.convertToFormat(QImage::Format_ARGB32);
+  SetGlyph(bitmap, numGlyphs);
+}
+
+void TSpeedButton::SetGlyph(const QImage& source, int numGlyphs) {
+  if (source.isNull() || numGlyphs < 1 || source.width() < numGlyphs)
+    throw Exception("Cannot use an empty bitmap as a glyph");
+  QImage bitmap = source.convertToFormat(QImage::Format_ARGB32);
   const QRgb transparent = bitmap.pixel(0, bitmap.height() - 1);
   for (int y = 0; y < bitmap.height(); ++y)
     for (int x = 0; x < bitmap.width(); ++x)

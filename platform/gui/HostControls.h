@@ -6,6 +6,7 @@
 // message boxes) is Qt's own widget.
 
 #include <QAction>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -86,6 +87,11 @@ class TSpeedButton : public QToolButton {
   // pixel is transparent. Raises zar::Exception when the bitmap cannot be
   // read.
   void SetGlyph(const QString& bitmapPath, int numGlyphs);
+  // The same from a bitmap in memory.
+  void SetGlyph(const QImage& bitmap, int numGlyphs);
+  // A flat button shows its frame only while the pointer is over it.
+  bool Flat() const { return autoRaise(); }
+  void SetFlat(bool value) { setAutoRaise(value); }
 
   TNotifyEvent OnClick;
 };

@@ -60,7 +60,9 @@ TEST_F(DataFilesTest, LeavingAPageWritesItsFileEvenWithoutEdits) {
   const QByteArray days = Contents(zardemo::DaysInfoFileName);
   for (const char* field : {"Date", "Holiday", "Pertinence", "Comments"})
     EXPECT_TRUE(days.contains(QByteArray("attrname=\"") + field + '"')) << field;
-  EXPECT_FALSE(days.contains("<ROW "));
+  // Entering the holiday page visits the calendar's day, which gets its
+  // record though nothing was typed.
+  EXPECT_EQ(days.count("<ROW "), 1);
   EXPECT_FALSE(Exists(zardemo::WorkCalendarFileName));
 }
 

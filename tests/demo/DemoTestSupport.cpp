@@ -3,6 +3,7 @@
 #include <QTest>
 #include <memory>
 
+#include "MonthCalendar.h"
 #include "PageControl.h"
 #include "ZarApplication.h"
 
@@ -55,6 +56,12 @@ QPushButton* TShownForm::Button(const QWidget* Parent, const QString& Caption) c
 void TShownForm::Click(QWidget* Widget) const {
   ASSERT_NE(Widget, nullptr);
   QTest::mouseClick(Widget, Qt::LeftButton);
+}
+
+QPoint DayCellCenter(const TCustomZarMonthCalendar& Calendar, TDateTime Date) {
+  Word col, row;
+  Calendar.IndexToCell(static_cast<Word>(Date - Calendar.FirstCellDate()), col, row);
+  return Calendar.CellRect(col, row).ToQRect().center() + Calendar.ClientOrigin();
 }
 
 }  // namespace zar::demo::test

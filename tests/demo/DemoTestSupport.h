@@ -8,7 +8,12 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+#include "DateTimeBase.h"
 #include "MainWindow.h"
+
+namespace zar {
+class TCustomZarMonthCalendar;
+}
 
 namespace zar::demo::test {
 
@@ -25,5 +30,9 @@ class TShownForm : public ::testing::Test {
   QTemporaryDir FDataDir;
   std::unique_ptr<TForm1> FForm;
 };
+
+// The centre of the day cell of Date (one of the 42 shown), in the
+// calendar's widget coordinates.
+QPoint DayCellCenter(const TCustomZarMonthCalendar& Calendar, TDateTime Date);
 
 }  // namespace zar::demo::test

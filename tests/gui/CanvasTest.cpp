@@ -254,5 +254,35 @@ TEST(CanvasTest, DrawingOutsideAPaintInvalidatesItsRectangle) {
   EXPECT_EQ(seen, (std::vector<bool>{true, false}));
 }
 
+TEST(CanvasTest, HatchBrushesDrawDiagonalLinesOverWhatIsThere) {
+  const QRgb red = qRgb(255, 0, 0);
+  for (const TBrushStyle style : {bsFDiagonal, bsBDiagonal}) {
+    const QImage image = Render([&](TCanvas& canvas) {
+      canvas.Brush().SetColor(clRed);
+      canvas.FillRect({0, 0, 20, 20});
+      canvas.Brush().SetColor(clBlack);
+      canvas.Brush().SetStyle(style);
+      canvas.Pen().SetStyle(psClear);
+      canvas.Rectangle({0, 0, 20, 20});
+    });
+    int lines = 0, kept = 0;
+    for (int y = 0; y < 20; ++y)
+      for (int x = 0; x < 20; ++x) {
+        lines += image.pixel(x, y) == kBlack;
+        kept += image.pixel(x, y) == red;
+      }
+    EXPECT_GT(lines, 20) << int(style);
+    EXPECT_GT(kept, 200) << "the gaps keep the red fill";
+    EXPECT_EQ(lines + kept, 400);
+    // Each line runs diagonally: a dark pixel's neighbour one step along the
+    // line's direction is dark too.
+    const int step = style == bsFDiagonal ? 1 : -1;
+    for (int y = 1; y < 19; ++y)
+      for (int x = 1; x < 19; ++x)
+        if (image.pixel(x, y) == kBlack) EXPECT_EQ(image.pixel(x + step, y + 1), kBlack) << x << "," << y;
+    for (int y = 20; y < kSize; ++y) EXPECT_EQ(image.pixel(30, y), kWhite) << "nothing outside the rectangle";
+  }
+}
+
 }  // namespace
 }  // namespace zar::test
