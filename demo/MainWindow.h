@@ -23,6 +23,7 @@ namespace zar::demo {
 
 class TDemoPageControl;
 class THomePage;
+class TQuickReport2;
 class TLinkLabel;
 
 class TForm1 : public QWidget {
@@ -37,6 +38,9 @@ class TForm1 : public QWidget {
   zardemo::TDemoDataSets& DataSets() const { return *FData; }
   // Makes the page of this Tag the active one, as a click of its tab would.
   void ActivatePage(int Tag);
+  // The order report the orders page prints with; not owned.
+  TQuickReport2* ReportForm() const { return FReportForm; }
+  void SetReportForm(TQuickReport2* Value) { FReportForm = Value; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -74,6 +78,7 @@ class TForm1 : public QWidget {
   QLabel* LabelDesc1 = nullptr;
   TDemoPageControl* cxPageControl1 = nullptr;
   THomePage* FHomePage = nullptr;
+  TQuickReport2* FReportForm = nullptr;
   TLinkLabel* Label1 = nullptr;
   QAction* acHome = nullptr;
   QAction* acPrior = nullptr;
