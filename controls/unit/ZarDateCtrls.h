@@ -1,8 +1,11 @@
 #pragma once
-// The controls of ZarDate: the segmented date/time picker and the month
-// calendar with its colour set and year editor.
+// The controls of ZarDate: the segmented date/time picker, the month
+// calendar with its colour set and year editor, and the extended picker
+// with its drop-down calendar.
 
 #include "DatePicker.h"
 #include "MonthCalColors.h"
 #include "MonthCalendar.h"
 #include "YearEdit.h"
+#include "DropDownCalendar.h"
+#include "ExZarDatePicker.h"

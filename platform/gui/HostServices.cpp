@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QCursor>
 #include <QScreen>
+#include <QStyle>
 
 namespace zar {
 
@@ -44,6 +45,11 @@ void TClipboard::SetAsText(const std::string& text) {
 int TScreen::Width() { return QGuiApplication::primaryScreen()->geometry().width(); }
 
 int TScreen::Height() { return QGuiApplication::primaryScreen()->geometry().height(); }
+
+int VerticalScrollBarWidth() {
+  QStyle* style = QApplication::style();
+  return style ? style->pixelMetric(QStyle::PM_ScrollBarExtent) : 16;
+}
 
 QPoint TMouse::CursorPos() { return QCursor::pos(); }
 

@@ -47,6 +47,9 @@ struct TScreen {
   static int Height();
 };
 
+// The width of a vertical scroll bar in the application's style.
+int VerticalScrollBarWidth();
+
 struct TMouse {
   static QPoint CursorPos();  // screen coordinates
 };

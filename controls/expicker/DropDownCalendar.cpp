@@ -1,0 +1,118 @@
+#include "DropDownCalendar.h"
+
+#include "Exceptions.h"
+#include "ExZarDatePicker.h"
+#include "GregorianDates.h"
+#include "HostControls.h"
+#include "YearEdit.h"
+
+namespace zar {
+
+namespace {
+
+bool IsInside(const QWidget* outer, const QWidget* w) {
+  for (; w; w = w->parentWidget())
+    if (w == outer) return true;
+  return false;
+}
+
+}  // namespace
+
+TDropDownCalendar::TDropDownCalendar(QWidget* parent) : TCustomZarMonthCalendar(parent) {}
+
+void TDropDownCalendar::CreateParams(TCreateParams& Params) {
+  TCustomZarMonthCalendar::CreateParams(Params);
+  Params.Popup = true;
+  Params.Border = true;
+  Params.ClientEdge = false;
+}
+
+void TDropDownCalendar::CreateWnd() {
+  TCustomZarMonthCalendar::CreateWnd();
+  // No hints inside a drop-down: they would cover the days.
+  if (TitlePanel()) TitlePanel()->setToolTip(QString());
+}
+
+bool TDropDownCalendar::HintShow(std::string&) { return false; }
+
+TCustomExZarDatePicker* TDropDownCalendar::Owner() const {
+  return dynamic_cast<TCustomExZarDatePicker*>(parentWidget());
+}
+
+bool TDropDownCalendar::SelectCell(int ACol, int ARow) {
+  const bool result = TCustomZarMonthCalendar::SelectCell(ACol, ARow);
+  FSelectionOk = result || (ARow == RowCount() - 1 && Options().Contains(mcoToday) &&
+                            IsValidDate(zar::Date()));
+  return result;
+}
+
+void TDropDownCalendar::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  FMouseSelect = true;
+  FSelectionOk = false;
+  // A click into the calendar gives it the keyboard: its window becomes the
+  // active one, so that the calendar and its year editor take keys.
+  if (isVisible() && !isActiveWindow()) activateWindow();
+  TCustomZarMonthCalendar::MouseDown(Button, Shift, X, Y);
+}
+
+void TDropDownCalendar::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  if (Button != mbLeft) {
+    TCustomZarMonthCalendar::MouseUp(Button, Shift, X, Y);
+    return;
+  }
+  // Only the release that ends this press may take a day: a later move of
+  // the date by the program must not look like a click on it.
+  struct EndPress {
+    TDropDownCalendar* self;
+    ~EndPress() {
+      self->FReleasing = false;
+      self->FMouseSelect = false;
+    }
+  } endPress{this};
+  FReleasing = true;
+  TCustomZarMonthCalendar::MouseUp(Button, Shift, X, Y);
+}
+
+void TDropDownCalendar::KeyDown(Word& Key, TShiftState Shift) {
+  FMouseSelect = false;
+  TCustomZarMonthCalendar::KeyDown(Key, Shift);
+}
+
+void TDropDownCalendar::Click() {
+  TCustomZarMonthCalendar::Click();
+  if (FReleasing && FMouseSelect && FSelectionOk) CloseAndRefocus(true);
+}
+
+bool TDropDownCalendar::DialogKey(Word Key, TShiftState Shift) {
+  // Enter and Escape close as they do while the picker holds the focus.
+  if (TCustomExZarDatePicker* picker = Owner()) return picker->DialogKey(Key, Shift);
+  return TCustomZarMonthCalendar::DialogKey(Key, Shift);
+}
+
+void TDropDownCalendar::FocusLost(QWidget* NewFocus) {
+  TCustomZarMonthCalendar::FocusLost(NewFocus);
+  TCustomExZarDatePicker* picker = Owner();
+  if (!picker || !picker->DroppedDown() || picker->FDestroying) return;
+  if (YearEdit() && NewFocus == YearEdit()) return;
+  if (IsInside(this, NewFocus)) return;
+  CloseAndRefocus(false);
+}
+
+void TDropDownCalendar::CancelMode(QWidget* Sender) {
+  TCustomZarMonthCalendar::CancelMode(Sender);
+  TCustomExZarDatePicker* picker = Owner();
+  // A press on the picker is the picker's own closing gesture.
+  if (!picker || !picker->DroppedDown() || IsInside(this, Sender) || Sender == picker) return;
+  CloseAndRefocus(false);
+}
+
+void TDropDownCalendar::CloseAndRefocus(bool accept) {
+  TCustomExZarDatePicker* picker = Owner();
+  if (!picker) throw EConvertError("Invalid class typecast");
+  picker->CloseUp(accept);
+  QWidget* form = picker->window();
+  if (form->isVisible()) form->activateWindow();
+  if (picker->isVisible() && picker->isEnabled()) picker->SetFocus();
+}
+
+}  // namespace zar
