@@ -289,7 +289,15 @@ void TDataSet::DataEvent(TDataEvent Event, TField* Field) {
   for (TDataSource* source : sources) source->DataEvent(Event, Field);
 }
 
-void TDataSet::DataSetChanged() { DataEvent(deDataSetChange); }
+void TDataSet::DataSetChanged() {
+  try {
+    DataEvent(deDataSetChange);
+  } catch (...) {
+    FViewChange = {};
+    throw;
+  }
+  FViewChange = {};
+}
 
 void TDataSet::EnableControls() {
   if (FDisableCount == 0 || --FDisableCount > 0) return;

@@ -20,6 +20,26 @@ namespace zar {
 
 class TDataSource;
 class TFilterExpression;
+struct TBookmarkData;
+
+// A remembered record of a dataset; null when there was no record to remember.
+using TBookmark = std::shared_ptr<TBookmarkData>;
+
+// What the deDataSetChange being told changed in the visible records, for
+// views that update single rows. Positions are 0-based view positions.
+struct TViewChange {
+  enum TKind : std::uint8_t {
+    vcAll,              // anything may have changed
+    vcInsertStarted,    // a new record is shown at To, before the record that was there
+    vcInsertCancelled,  // the new record shown at From is given up
+    vcRowPosted,        // the record at From (-1: the new record) is stored and now at To
+                        // (-1: hidden by the filter or the range)
+    vcRowDeleted,       // the record at From is gone
+  };
+  TKind Kind = vcAll;
+  Integer From = -1;
+  Integer To = -1;
+};
 
 class TDataSet {
  public:
@@ -70,9 +90,58 @@ class TDataSet {
   // Moves to the first visible record whose field equals Value (converted
   // to the field's type); false, and no move, when there is none.
   bool Locate(std::string_view FieldName, const TVariant& Value);
+  // Makes the Value-th visible record current (1-based), posting or
+  // cancelling an edit first; values outside 1..RecordCount go to the
+  // nearest end. Nothing happens on an empty dataset.
+  void SetRecNo(Integer Value);
+  // Rebuilds the visible records from the stored ones (order, range,
+  // filter), keeping the current record when it stays visible.
+  void Refresh();
+
+  // ---- Reading other records ------------------------------------------------------
+  // While a reader lives, the fields read the visible record Index (0-based)
+  // instead of the active one; nothing moves and nobody is told. The
+  // current record reads as edited while it is edited. An index outside
+  // 0..RecordCount-1 (or a closed dataset) leaves the fields reading the
+  // active record and Valid() false. Readers nest; keep them short-lived.
+  class TRecordReader {
+   public:
+    TRecordReader(const TDataSet& DataSet, Integer Index) noexcept;
+    TRecordReader(const TRecordReader&) = delete;
+    TRecordReader& operator=(const TRecordReader&) = delete;
+    ~TRecordReader();
+    bool Valid() const noexcept { return FValid; }
+
+   private:
+    const TDataSet& FDataSet;
+    const std::byte* FSaved;
+    bool FValid = false;
+  };
+
+  // ---- Bookmarks -------------------------------------------------------------------
+  // The current record, or a null bookmark when there is none (closed,
+  // empty, or a new record not yet posted).
+  TBookmark GetBookmark() const;
+  // Makes the bookmarked record current; raises EDatabaseError "Record not
+  // found" when it is not valid.
+  void GotoBookmark(const TBookmark& Bookmark);
+  // The record still exists in this dataset and is visible (filter, range).
+  bool BookmarkValid(const TBookmark& Bookmark) const noexcept;
+  void FreeBookmark(TBookmark& Bookmark) noexcept { Bookmark.reset(); }
+
+  // ---- Views -------------------------------------------------------------------------
+  // Where the new record being inserted is shown among the visible records
+  // (0-based); -1 when no record is being inserted.
+  Integer PendingRow() const noexcept { return FPendingRow; }
+  // What the deDataSetChange being told changed; vcAll at any other time.
+  const TViewChange& ViewChange() const noexcept { return FViewChange; }
 
   // ---- Editing ------------------------------------------------------------------
   void Append();
+  // A new record shown before the current one while it is edited (Append
+  // shows it last); once posted it takes its place in the order, as an
+  // appended one does.
+  void Insert();
   void Edit();  // on an empty dataset, appends
   void Post();
   void Cancel();
@@ -196,6 +265,9 @@ class TDataSet {
   void MasterChanged();
   void NotifyDetails();
   void AddDataSource(TDataSource* Source);
+  // Bookmarks
+  void BookmarksRowErased(std::uint32_t Row) noexcept;
+  void InvalidateBookmarks() noexcept;
   void RemoveDataSource(TDataSource* Source) noexcept;
 
   std::string FName;
@@ -233,6 +305,12 @@ class TDataSet {
 
   TDataSetField* FDataSetField = nullptr;
   std::vector<TDataSet*> FDetails;
+
+  mutable const std::byte* FReadRecord = nullptr;  // set by a TRecordReader
+  mutable std::vector<std::weak_ptr<TBookmarkData>> FBookmarks;
+  bool FInsertHere = false;
+  Integer FPendingRow = -1;
+  TViewChange FViewChange;
 };
 
 }  // namespace zar

@@ -2,6 +2,7 @@
 // current record, navigation and editing.
 
 #include <algorithm>
+#include <utility>
 
 #include "DBConvert.h"
 #include "DBDataSet.h"
@@ -31,6 +32,7 @@ bool MergeStore(TRecordStore& store) {
 // ---- The active record -------------------------------------------------------------
 
 const std::byte* TDataSet::ActiveRecord() const noexcept {
+  if (FReadRecord) return FReadRecord;
   switch (FState) {
     case dsEdit:
     case dsInsert: return FEditBuffer.data();
@@ -57,6 +59,7 @@ void TDataSet::FieldChanged(TField& Field) {
 // ---- The view -------------------------------------------------------------------------
 
 void TDataSet::BindStore(TRecordStore& Store) {
+  InvalidateBookmarks();
   FStore = &Store;
   const TRecordLayout& layout = Store.Layout();
   for (std::size_t f = 0; f < layout.FieldCount(); ++f) {
@@ -207,6 +210,7 @@ bool TDataSet::Locate(std::string_view FieldName, const TVariant& Value) {
 // ---- Editing --------------------------------------------------------------------------------
 
 void TDataSet::Append() {
+  const bool here = std::exchange(FInsertHere, false);
   CheckBrowseMode();
   if (FDataSetField && !FDataSetField->DataSet()->ActiveRecord())
     Error("Cannot append: master dataset " + Quoted(FDataSetField->DataSet()->Name()) +
@@ -214,7 +218,9 @@ void TDataSet::Append() {
   FEditBuffer.assign(Layout().RecordSize(), std::byte{0});
   FStore->InitRecord(FEditBuffer.data());
   FModified = false;
+  FPendingRow = here && FCursor >= 0 ? static_cast<Integer>(FCursor) : RecordCount();
   SetState(dsInsert);
+  FViewChange = {TViewChange::vcInsertStarted, -1, FPendingRow};
   DataSetChanged();
   NotifyDetails();
 }
@@ -294,9 +300,13 @@ void TDataSet::Post() {
     if (layout.Slot(f).Type == ftAutoInc && !layout.IsNull(record, f))
       FStore->SetNextAutoInc(std::max(FStore->NextAutoInc(), layout.Native(record, f) + 1));
   FModified = false;
+  const Integer from = inserting ? -1 : static_cast<Integer>(FCursor);
   ShowRow(row);
+  const bool shown = FCursor >= 0 && CurrentRow() == row;
+  FPendingRow = -1;
   MarkChanged();
   SetState(dsBrowse);
+  FViewChange = {TViewChange::vcRowPosted, from, shown ? static_cast<Integer>(FCursor) : -1};
   DataSetChanged();
   NotifyDetails();
   if (AfterPost) AfterPost(*this);
@@ -307,8 +317,15 @@ void TDataSet::Cancel() {
   if (FState == dsSetKey) return SetState(dsBrowse);
   if (!IsEditState(FState)) return;
   if (FState == dsInsert) FStore->ReleaseRecord(FEditBuffer.data());
+  const TViewChange change =
+      FState == dsInsert
+          ? TViewChange{TViewChange::vcInsertCancelled, FPendingRow, -1}
+          : TViewChange{TViewChange::vcRowPosted, static_cast<Integer>(FCursor),
+                        static_cast<Integer>(FCursor)};
+  FPendingRow = -1;
   FModified = false;
   SetState(dsBrowse);
+  FViewChange = change;
   DataSetChanged();
   NotifyDetails();
 }
@@ -321,12 +338,15 @@ void TDataSet::Delete() {
   FModified = false;
   SetState(dsBrowse);
   FStore->Erase(row);
+  BookmarksRowErased(row);
+  const TViewChange change{TViewChange::vcRowDeleted, static_cast<Integer>(FCursor), -1};
   FView.erase(FView.begin() + FCursor);
   for (std::uint32_t& r : FView)
     if (r > row) --r;
   FCursor = std::min<std::int64_t>(FCursor, static_cast<std::int64_t>(FView.size()) - 1);
   FBof = FEof = FView.empty();
   MarkChanged();
+  FViewChange = change;
   DataSetChanged();
   NotifyDetails();
 }

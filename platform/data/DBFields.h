@@ -45,6 +45,9 @@ class TField {
   // In characters; a default that depends on the type unless set.
   Integer DisplayWidth() const noexcept;
   void SetDisplayWidth(Integer Value) noexcept { FDisplayWidth = Value; }
+  // Whether grids show the field as a column; true unless set.
+  bool Visible() const noexcept { return FVisible; }
+  void SetVisible(bool Value) noexcept { FVisible = Value; }
   TAlignment Alignment() const noexcept { return FAlignment; }
   void SetAlignment(TAlignment Value) noexcept { FAlignment = Value; }
 
@@ -104,6 +107,7 @@ class TField {
   std::string FDisplayLabel;
   Integer FDisplayWidth = 0;
   TAlignment FAlignment = taLeftJustify;
+  bool FVisible = true;
 };
 
 class TStringField : public TField {

@@ -152,9 +152,9 @@ void TDataLink::DataEvent(TDataEvent Event, TField* Field) {
 }
 
 void TDataLink::SourceDestroyed() noexcept {
+  // Tell the control, so that it lets go of the field it shows.
   FDataSource = nullptr;
-  FActive = false;
-  FEditing = false;
+  UpdateState();
 }
 
 // ---- TFieldDataLink ----------------------------------------------------------------------

@@ -1,0 +1,54 @@
+#pragma once
+// TDBCheckBox: a check box bound to one field. A Boolean field is ticked
+// when true; any other field when its text is one of ValueChecked's texts
+// (';' between alternatives, letter case ignored). Clicking first asks the
+// dataset to enter edit mode; the state is stored into the field when the
+// record is posted or the focus leaves. A null field shows unticked, or
+// partly ticked with AllowGrayed.
+
+#include <QCheckBox>
+#include <string>
+
+#include "DataSource.h"
+
+namespace zar {
+
+class TDBCheckBox : public QCheckBox {
+  Q_OBJECT
+ public:
+  explicit TDBCheckBox(QWidget* parent = nullptr);
+
+  TDataSource* DataSource() const noexcept { return FDataLink.DataSource(); }
+  void SetDataSource(TDataSource* Value) { FDataLink.SetDataSource(Value); }
+  const std::string& DataField() const noexcept { return FDataLink.FieldName(); }
+  void SetDataField(std::string Value) { FDataLink.SetFieldName(std::move(Value)); }
+  bool ReadOnly() const noexcept { return FDataLink.ReadOnly(); }
+  void SetReadOnly(bool Value) { FDataLink.SetReadOnly(Value); }
+  TField* Field() const noexcept { return FDataLink.Field(); }
+  TFieldDataLink& DataLink() noexcept { return FDataLink; }
+
+  // Text written for a ticked box (the first alternative); "True" by default.
+  const std::string& ValueChecked() const noexcept { return FValueChecked; }
+  void SetValueChecked(std::string Value);
+  // Text written for an unticked box; "False" by default.
+  const std::string& ValueUnchecked() const noexcept { return FValueUnchecked; }
+  void SetValueUnchecked(std::string Value);
+  // A third, partly ticked state that stands for null; off by default.
+  bool AllowGrayed() const noexcept { return isTristate(); }
+  void SetAllowGrayed(bool Value);
+
+ protected:
+  void nextCheckState() override;
+  void focusOutEvent(QFocusEvent* event) override;
+
+ private:
+  void DataChange();
+  void UpdateData();
+  Qt::CheckState FieldState() const;
+
+  TFieldDataLink FDataLink;
+  std::string FValueChecked = "True";
+  std::string FValueUnchecked = "False";
+};
+
+}  // namespace zar
