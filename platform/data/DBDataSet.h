@@ -128,6 +128,9 @@ class TDataSet {
   // The record still exists in this dataset and is visible (filter, range).
   bool BookmarkValid(const TBookmark& Bookmark) const noexcept;
   void FreeBookmark(TBookmark& Bookmark) noexcept { Bookmark.reset(); }
+  // A bookmark of the visible record Index (0-based) without moving to it;
+  // null outside 0..RecordCount-1.
+  TBookmark BookmarkAt(Integer Index) const;
 
   // ---- Views -------------------------------------------------------------------------
   // Where the new record being inserted is shown among the visible records

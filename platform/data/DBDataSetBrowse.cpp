@@ -40,9 +40,7 @@ void TDataSet::Insert() {
 
 TDataSet::TRecordReader::TRecordReader(const TDataSet& DataSet, Integer Index) noexcept
     : FDataSet(DataSet), FSaved(DataSet.FReadRecord) {
-  if (!DataSet.Active() || DataSet.FState == dsSetKey || Index < 0 ||
-      Index >= DataSet.RecordCount())
-    return;
+  if (!DataSet.Active() || Index < 0 || Index >= DataSet.RecordCount()) return;
   const auto position = static_cast<std::size_t>(Index);
   if (DataSet.FState == dsEdit && static_cast<std::int64_t>(position) == DataSet.FCursor)
     DataSet.FReadRecord = DataSet.FEditBuffer.data();
@@ -57,10 +55,15 @@ TDataSet::TRecordReader::~TRecordReader() { FDataSet.FReadRecord = FSaved; }
 
 TBookmark TDataSet::GetBookmark() const {
   if (!Active() || FCursor < 0 || FState == dsInsert) return nullptr;
+  return BookmarkAt(static_cast<Integer>(FCursor));
+}
+
+TBookmark TDataSet::BookmarkAt(Integer Index) const {
+  if (!Active() || Index < 0 || Index >= RecordCount()) return nullptr;
   auto bookmark = std::make_shared<TBookmarkData>();
   bookmark->Owner = this;
   bookmark->Store = FStore;
-  bookmark->Row = CurrentRow();
+  bookmark->Row = FView[static_cast<std::size_t>(Index)];
   std::erase_if(FBookmarks, [](const std::weak_ptr<TBookmarkData>& b) { return b.expired(); });
   FBookmarks.push_back(bookmark);
   return bookmark;
