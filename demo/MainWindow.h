@@ -54,6 +54,8 @@ class TForm1 : public QWidget {
   void FormShow();
   void BindPageDataSets();
   void cxPageControl1Change();
+  // Prints the orders of page 54 through the report's preview.
+  void Button1Click();
   void Label67Click(int Section);
   void acHomeExecute();
   void acPriorExecute();
