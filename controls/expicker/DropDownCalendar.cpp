@@ -75,6 +75,13 @@ void TDropDownCalendar::MouseUp(TMouseButton Button, TShiftState Shift, int X, i
 
 void TDropDownCalendar::KeyDown(Word& Key, TShiftState Shift) {
   FMouseSelect = false;
+  // With the focus in the calendar, Alt+Up and Alt+Down close it as they
+  // do from the picker.
+  if ((Key == VK_UP || Key == VK_DOWN) && Shift.Contains(ssAlt) && Owner()) {
+    Key = 0;
+    CloseAndRefocus(true);
+    return;
+  }
   TCustomZarMonthCalendar::KeyDown(Key, Shift);
 }
 
@@ -110,9 +117,7 @@ void TDropDownCalendar::CloseAndRefocus(bool accept) {
   TCustomExZarDatePicker* picker = Owner();
   if (!picker) throw EConvertError("Invalid class typecast");
   picker->CloseUp(accept);
-  QWidget* form = picker->window();
-  if (form->isVisible()) form->activateWindow();
-  if (picker->isVisible() && picker->isEnabled()) picker->SetFocus();
+  picker->Refocus();
 }
 
 }  // namespace zar

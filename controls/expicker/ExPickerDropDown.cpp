@@ -62,6 +62,7 @@ void TCustomExZarDatePicker::DropDown() {
   // The handler may have hidden, disabled or destroyed the picker, or
   // opened the calendar itself.
   if (!self || FDroppedDown || !isVisible() || !isEnabled()) return;
+  FGiveBackActivation = false;
   ConfigureCalendar();
   PlaceCalendar();
   FCalendar->show();
@@ -127,6 +128,7 @@ void TCustomExZarDatePicker::CloseUp(bool accept) {
   }
   FDroppedDown = false;
   WatchWindow(false);
+  FGiveBackActivation = QApplication::activeWindow() == FCalendar;
   FCalendar->hide();
   if (OnCloseUp) OnCloseUp(this);
 }
@@ -137,10 +139,21 @@ bool TCustomExZarDatePicker::DialogKey(Word Key, TShiftState Shift) {
   const bool yearEditorShown = FCalendar->YearEdit() && FCalendar->YearEdit()->isVisible();
   if (FDroppedDown && !yearEditorShown && (Key == VK_RETURN || Key == VK_ESCAPE)) {
     CloseUp(Key == VK_RETURN);
-    if (isVisible() && isEnabled()) SetFocus();
+    Refocus();
     return true;
   }
   return TCustomZarDatePicker::DialogKey(Key, Shift);
+}
+
+void TCustomExZarDatePicker::Refocus() {
+  // Activation goes back to the form only from the calendar's own window;
+  // focus that went to another window or program stays there.
+  QWidget* form = window();
+  const bool fromCalendar = QApplication::activeWindow() == FCalendar ||
+                            (FGiveBackActivation && !QApplication::activeWindow());
+  FGiveBackActivation = false;
+  if (form->isVisible() && fromCalendar) form->activateWindow();
+  if (isVisible() && isEnabled()) SetFocus();
 }
 
 void TCustomExZarDatePicker::DoExit() {

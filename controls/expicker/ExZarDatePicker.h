@@ -144,6 +144,8 @@ class TCustomExZarDatePicker : public TCustomZarDatePicker {
   void PlaceCalendar();
   void WatchWindow(bool on);
   bool IsInsideCalendar(const QWidget* w) const;
+  // Gives the focus back to the picker, in its window made active again.
+  void Refocus();
 
   TButtonRects FButtonRects{};
   TDatePickerButtons FButtons{dpbDropDown, dpbUpDown};
@@ -161,6 +163,7 @@ class TCustomExZarDatePicker : public TCustomZarDatePicker {
   TDefaultBoldDays FDefaultBoldDays = dbdNone;
   bool FDestroying = false;
   bool FCaptured = false;
+  bool FGiveBackActivation = false;  // the calendar's window was active when it closed
   QPointer<QWidget> FWatchedWindow;
 };
 

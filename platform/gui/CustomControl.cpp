@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QToolTip>
 #include <QWheelEvent>
+#include <QWindow>
 
 #include "InputTranslation.h"
 
@@ -361,7 +362,19 @@ void TCustomControl::resizeEvent(QResizeEvent*) {
   if (FHandleAllocated) Resize();
 }
 
-void TCustomControl::showEvent(QShowEvent*) { HandleNeeded(); }
+void TCustomControl::showEvent(QShowEvent*) {
+  HandleNeeded();
+  // A press anywhere in a popup window (its child widgets included) makes
+  // it the active window, so that the widget pressed can take keys.
+  if (FParams.Popup && windowHandle()) windowHandle()->installEventFilter(this);
+}
+
+bool TCustomControl::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonPress && FParams.Popup && watched == windowHandle() &&
+      isVisible() && !isActiveWindow())
+    activateWindow();
+  return QWidget::eventFilter(watched, event);
+}
 
 void TCustomControl::changeEvent(QEvent* event) {
   switch (event->type()) {

@@ -26,7 +26,8 @@ struct TCreateParams {
   bool Border = false;      // a thin one-pixel border
   bool ClientEdge = false;  // a sunken two-pixel edge (takes precedence over Border)
   // A top-level popup window: placed in screen coordinates, shown without
-  // taking the focus, still owned by its parent.
+  // taking the focus, still owned by its parent. Activating it (a click
+  // into a drop-down) gives it the focus, so its widgets take keys.
   bool Popup = false;
 };
 
@@ -204,6 +205,7 @@ class TCustomControl : public QWidget, public TCancelModeReceiver {
   void showEvent(QShowEvent* event) override;
   void changeEvent(QEvent* event) override;
   void leaveEvent(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  public:
   void setVisible(bool visible) override;

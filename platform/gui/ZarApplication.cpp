@@ -8,6 +8,19 @@
 
 namespace zar {
 
+namespace {
+
+// A press inside a popup window that the focused widget owns (its drop-down)
+// is part of the focused widget's own gesture, not a press elsewhere.
+bool InOwnedPopup(const QWidget* focused, const QWidget* pressed) {
+  if (pressed->window() == focused->window()) return false;
+  for (const QWidget* w = pressed; w; w = w->parentWidget())
+    if (w == focused) return true;
+  return false;
+}
+
+}  // namespace
+
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {}
 
 TApplication* TApplication::Instance() { return qobject_cast<TApplication*>(QCoreApplication::instance()); }
@@ -40,7 +53,8 @@ bool TApplication::notify(QObject* receiver, QEvent* event) {
     if (event->type() == QEvent::MouseButtonPress && receiver->isWidgetType()) {
       QWidget* focused = focusWidget();
       auto* target = dynamic_cast<TCancelModeReceiver*>(focused);
-      if (target && focused != receiver) target->CancelMode(static_cast<QWidget*>(receiver));
+      auto* pressed = static_cast<QWidget*>(receiver);
+      if (target && focused != receiver && !InOwnedPopup(focused, pressed)) target->CancelMode(pressed);
     }
     return QApplication::notify(receiver, event);
   } catch (...) {

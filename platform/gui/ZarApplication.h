@@ -6,7 +6,8 @@
 // stderr when nobody is watching, and the event loop carries on.
 //
 // It also delivers the cancel-mode notification (TCancelModeReceiver) to
-// the focused widget when the mouse is pressed on another widget.
+// the focused widget when the mouse is pressed on another widget (a press
+// inside a popup window the focused widget owns does not count).
 
 #include <QApplication>
 #include <exception>

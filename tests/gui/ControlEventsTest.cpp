@@ -241,7 +241,7 @@ TEST(ControlFocusTest, EnterAndExitFollowTheFocusBetweenControls) {
 namespace zar::test {
 namespace {
 
-TEST(ControlPopupTest, PopupIsATopLevelWindowThatLeavesTheFocusAlone) {
+TEST(ControlPopupTest, PopupOpensWithoutTheFocusAndTakesItWhenActivated) {
   QWidget window;
   window.resize(200, 100);
   auto* owner = new ProbeControl(&window);
@@ -266,17 +266,61 @@ TEST(ControlPopupTest, PopupIsATopLevelWindowThatLeavesTheFocusAlone) {
   EXPECT_TRUE(owner->Focused());
   EXPECT_EQ(QApplication::activeWindow(), &window);
 
-  // A press inside reaches the popup; the popup may become the active
-  // control of its own window while the keyboard focus stays put.
+  // A press inside reaches the popup; the popup may then take the focus,
+  // its window becoming the active one, so that its widgets take keys.
   popup->Log.clear();
   QTest::mouseClick(popup, Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
   EXPECT_EQ(popup->Log.front(), "MouseDown 0 [Left] 19,19");
   popup->SetFocus();
-  EXPECT_TRUE(popup->IsActiveControl());
-  EXPECT_TRUE(owner->Focused());
+  popup->activateWindow();
+  EXPECT_TRUE(WaitFor([&] { return popup->Focused(); }));
+  EXPECT_EQ(QApplication::activeWindow(), popup);
+  EXPECT_FALSE(owner->Focused());
+  popup->Log.clear();
+  QTest::keyClick(popup->windowHandle(), Qt::Key_A);
+  EXPECT_EQ(popup->Log, (Log{"KeyDown 65 []", "KeyPress 97"}));
+
+  // Giving the focus back to the owner's window leaves the popup shown.
+  window.activateWindow();
+  owner->SetFocus();
+  EXPECT_TRUE(WaitFor([&] { return owner->Focused(); }));
+  EXPECT_TRUE(popup->isVisible());
 
   popup->hide();
   delete owner;  // takes the popup with it
+}
+
+class CancelProbe : public ProbeControl {
+ public:
+  using ProbeControl::ProbeControl;
+  std::vector<QWidget*> Cancelled;
+  void CancelMode(QWidget* Sender) override { Cancelled.push_back(Sender); }
+};
+
+TEST(ControlPopupTest, PressesInsideAnOwnedPopupAreNoCancelMode) {
+  QWidget window;
+  window.resize(200, 100);
+  auto* owner = new CancelProbe(&window);
+  owner->setGeometry(10, 10, 80, 20);
+  owner->SetTabStop(true);
+  auto* other = new ProbeControl(&window);
+  other->setGeometry(10, 50, 80, 20);
+  ShowActive(window);
+  owner->SetFocus();
+  ASSERT_TRUE(owner->Focused());
+  auto* popup = new ProbeControl(owner);
+  popup->Params.Popup = true;
+  popup->SetBounds(300, 400, 120, 90);
+  popup->show();
+  ASSERT_TRUE(WaitFor([&] { return popup->isVisible(); }));
+
+  QTest::mousePress(popup, Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
+  QTest::mouseRelease(popup, Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
+  EXPECT_TRUE(owner->Cancelled.empty());
+  QTest::mousePress(other, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+  QTest::mouseRelease(other, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+  EXPECT_EQ(owner->Cancelled, std::vector<QWidget*>{other});
+  delete owner;
 }
 
 class HintProbe : public ProbeControl {
