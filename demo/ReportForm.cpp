@@ -6,6 +6,7 @@
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 
 #include "DemoDataSets.h"
@@ -117,6 +118,11 @@ void TQuickReport2::Preview() {
   QPrintPreviewDialog dialog(&printer, parentWidget());
   dialog.setObjectName("QRPreview");
   dialog.setWindowTitle("پيش‌نمايش چاپ");
+  // The report opens at 100 %, as designed.
+  if (auto* view = dialog.findChild<QPrintPreviewWidget*>()) {
+    view->setZoomMode(QPrintPreviewWidget::CustomZoom);
+    view->setZoomFactor(1.0);
+  }
   connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [this](QPrinter* target) {
     // An error of the engine goes to the default handler; the preview shows
     // what was drawn before it.

@@ -227,17 +227,20 @@ TEST_F(ReportTest, ThePreviewShowsThePreparedPagesAndClosesTheDataset) {
   AddOrders(36);
   FReport.LoadOrders(FOrders);
   int shownPages = -1;
-  QTimer::singleShot(0, [&shownPages] {
+  double zoom = 0;
+  QTimer::singleShot(0, [&shownPages, &zoom] {
     auto* dialog = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
     if (!dialog) return;
     if (auto* widget = dialog->findChild<QPrintPreviewWidget*>()) {
       widget->updatePreview();
       shownPages = widget->pageCount();
+      zoom = widget->zoomMode() == QPrintPreviewWidget::CustomZoom ? widget->zoomFactor() : -1;
     }
     dialog->reject();
   });
   FReport.Preview();
   EXPECT_EQ(shownPages, 2);
+  EXPECT_DOUBLE_EQ(zoom, 1.0);
   EXPECT_FALSE(FReport.cdsOrders().Active());
 }
 
