@@ -24,6 +24,7 @@
 #include "OrdersPage.h"
 #include "PageControl.h"
 #include "PageTexts.h"
+#include "ExPickerPage.h"
 #include "PickerPage.h"
 #include "ReportForm.h"
 #include "ZarApplication.h"
@@ -173,6 +174,8 @@ void TForm1::BuildPages() {
       page = FHomePage;
     } else if (tag == 21) {
       page = new TPickerPage;
+    } else if (tag == 31) {
+      page = new TExPickerPage;
     } else if (tag == 11) {
       page = new TCoreArithmeticPage;
     } else if (tag == 12) {

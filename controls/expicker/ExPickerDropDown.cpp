@@ -115,22 +115,32 @@ void TCustomExZarDatePicker::CloseUp(bool accept) {
   if (!FDroppedDown) return;
   if (accept) {
     QPointer<TCustomExZarDatePicker> self(this);
-    SetDate(FCalendar->Date());
+    TakeCalendarDay();
     if (!self || !FDroppedDown) return;  // OnChange closed it already
-    // The day lies within the date-time limits; the time on it may not.
-    if ((MinDateTime() != 0 && DateTime() < MinDateTime()) ||
-        (MaxDateTime() != 0 && DateTime() > MaxDateTime())) {
-      const TPickerState s = GetState();
-      ClampDateTime();
-      ValueChanged(s, true);
-      if (!self || !FDroppedDown) return;
-    }
   }
   FDroppedDown = false;
   WatchWindow(false);
   FGiveBackActivation = QApplication::activeWindow() == FCalendar;
   FCalendar->hide();
   if (OnCloseUp) OnCloseUp(this);
+}
+
+// The calendar's day with the picker's time, kept within the picker's
+// limits as they are now (they may have moved while the calendar was open).
+void TCustomExZarDatePicker::TakeCalendarDay() {
+  TDate day = FCalendar->Date();
+  const TDate minimum = TighterMin(MinDate(), MinDateTime());
+  const TDate maximum = TighterMax(MaxDate(), MaxDateTime());
+  if (maximum != 0) day = std::min(day, maximum);
+  if (minimum != 0) day = std::max(day, minimum);
+  const TDateTime wanted = CombineDateTime(day, Time());
+  TDateTime kept = wanted;
+  if (MinDateTime() != 0) kept = std::max(kept, MinDateTime());
+  if (MaxDateTime() != 0) kept = std::min(kept, MaxDateTime());
+  if (kept == wanted)
+    SetDate(day);  // the time stays as it is
+  else if (kept != DateTime())
+    SetDateTime(kept);  // the day's allowed part begins or ends within it
 }
 
 // ---- Closing gestures ---------------------------------------------------------------

@@ -142,6 +142,7 @@ class TCustomExZarDatePicker : public TCustomZarDatePicker {
   void PaintButtonNow(TPickerButtonPart part);
   void ConfigureCalendar();
   void PlaceCalendar();
+  void TakeCalendarDay();
   void WatchWindow(bool on);
   bool IsInsideCalendar(const QWidget* w) const;
   // Gives the focus back to the picker, in its window made active again.

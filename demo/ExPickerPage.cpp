@@ -1,0 +1,187 @@
+#include "ExPickerPage.h"
+
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "ExZarDatePicker.h"
+#include "ExerciseControls.h"
+#include "GregorianDates.h"
+#include "OptionControls.h"
+#include "ZarDateUtils.h"
+
+namespace zar::demo {
+
+namespace {
+
+// The same columns as page 21: from the right the options, a separator
+// line, the picker with its outputs and help.
+constexpr int RadioX = 514, RadioW = 140;
+constexpr int CheckX = 364, CheckW = 144, CheckH = 20, CheckStep = 24;
+constexpr int SeparatorX = 352;
+constexpr int OutputX = 16, OutputW = 281, KeysW = 130;
+
+QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
+
+}  // namespace
+
+TExPickerPage::TExPickerPage(QWidget* parent) : QWidget(parent) {
+  ExZarDatePicker1 = new TExZarDatePicker(this);
+  ExZarDatePicker1->setObjectName("ExZarDatePicker1");
+  ExZarDatePicker1->SetBounds(136, 16, 161, 21);
+  ExZarDatePicker1->SetAllowNull(true);
+  ExZarDatePicker1->SetFormattedHint(true);
+  ExZarDatePicker1->SetHighlightRequired(true);
+  ExZarDatePicker1->SetHint("dddd, d mmmm yyyy");
+  ExZarDatePicker1->OnChange = [this](TObject*) { ExZarDatePicker1Change(); };
+  ExZarDatePicker1->OnCalendarSwitch = [this](TObject*) { ExZarDatePicker1CalendarSwitch(); };
+  AddCaption(this, Text("تاريخ:"), {302, 18, 44, 17});
+
+  Edit3 = AddResultEdit(this, "Edit3", {OutputX, 48, OutputW, 21});
+  Edit4 = AddResultEdit(this, "Edit4", {OutputX, 72, OutputW, 21});
+  for (QLineEdit* edit : {Edit3, Edit4}) edit->setLayoutDirection(Qt::RightToLeft);
+
+  BuildHelp();
+
+  auto* separator = new QFrame(this);
+  separator->setFrameShape(QFrame::VLine);
+  separator->setFrameShadow(QFrame::Sunken);
+  separator->setGeometry(SeparatorX, 8, 4, 330);
+
+  BuildOptions();
+}
+
+void TExPickerPage::BuildHelp() {
+  AddCaption(this, Text("راهنما:"), {302, 100, 44, 17});
+  AddKeyHelpTable(this, {{"ALT + Up/Down", "بازكردن/بستن تقويم"}}, {OutputX, 100, OutputW, 20},
+                  KeysW);
+  AddCaption(this, Text("وقتي تقويم باز است:"), {OutputX, 126, OutputW, 17});
+  AddKeyHelpTable(this,
+                  {{"Enter", "انتخاب و بستن"},
+                   {"Esc", "انصراف از انتخاب و بستن"},
+                   {"Click on a date", "انتخاب و بستن"},
+                   {"Click out of calendar", "انصراف از انتخاب و بستن"},
+                   {"", "و كليدهاي تعريف شده براي تقويم"}},
+                  {OutputX, 146, OutputW, 92}, KeysW);
+  AddCaption(this, Text("در حالت داراي CheckBox:"), {OutputX, 244, OutputW, 17});
+  AddKeyHelpTable(this, {{"Space", "تغيير وضعيت چك باكس"}}, {OutputX, 264, OutputW, 20}, KeysW);
+}
+
+void TExPickerPage::BuildOptions() {
+  RadioGroup4 = new TRadioGroup(Text("نوع انتخابگر"),
+                                {Text("تاريخ"), Text("زمان"), Text("تاريخ/زمان")}, this);
+  RadioGroup4->setGeometry(RadioX, 8, RadioW, 78);
+  RadioGroup5 = new TRadioGroup(Text("تقويم"), {Text("جلالي"), Text("ميلادي")}, this);
+  RadioGroup5->setGeometry(RadioX, 94, RadioW, 58);
+  RadioGroup6 = new TRadioGroup(Text("جهت حرکت خودکار"),
+                                {Text("روز به سال"), Text("سال به روز")}, this);
+  RadioGroup6->setGeometry(RadioX, 160, RadioW, 58);
+  // The initial items are set before the handlers, as a stored form loads.
+  for (TRadioGroup* group : {RadioGroup4, RadioGroup5, RadioGroup6}) group->SetItemIndex(0);
+  RadioGroup4->OnClick = [this] { RadioGroup4Click(); };
+  RadioGroup5->OnClick = [this] { RadioGroup5Click(); };
+  RadioGroup6->OnClick = [this] { RadioGroup6Click(); };
+
+  TExZarDatePicker* picker = ExZarDatePicker1;
+  struct TOption {
+    const char* Name;
+    const char* Caption;
+    bool Checked;
+    void (TCustomZarDatePicker::*Set)(bool);
+    const char* Hint;
+  };
+  const TOption options[] = {
+      {"CheckBox11", "زمان 12 ساعتي", false, &TCustomZarDatePicker::SetUse12HourClock, ""},
+      {"CheckBox12", "حرکت خودکار", true, &TCustomZarDatePicker::SetAutoMove, ""},
+      {"CheckBox13", "اجازه تغيير تقويم", true, &TCustomZarDatePicker::SetAllowCalendarSwitch,
+       "با انتخاب اين ويژگي، کاربر ميتواند با زدن SHIFT+Space يا کليک دوتايي "},
+      {"CheckBox8", "برجسته کردن مقدار ضروري", true, &TCustomZarDatePicker::SetHighlightRequired,
+       "با انتخاب اين ويژگي، در صورت خالي بودن نقطه چين قرمز رسم ميشود"},
+      {"CheckBox9", "اجازه مقدار خالي", true, &TCustomZarDatePicker::SetAllowNull, ""},
+      {"CheckBox10", "نمايش ثانيه", false, &TCustomZarDatePicker::SetShowSecond, ""},
+      {"CheckBox14", "تعداد رقمهاي سال هوشمند", true, &TCustomZarDatePicker::SetIntelliYearDigits,
+       "با انتخاب اين ويژگي، 2 رقمي يا 4 رقمي گرفتن سال از کاربر به طور هوشمند تعيين ميشود."},
+  };
+  int y = 16;
+  for (const TOption& o : options) {
+    AddOptionCheckBox(this, o.Name, Text(o.Caption), o.Checked, {CheckX, y, CheckW, CheckH},
+                      [picker, set = o.Set](bool on) { (picker->*set)(on); }, Text(o.Hint));
+    y += CheckStep;
+  }
+  CheckBox17 = AddOptionCheckBox(this, "CheckBox17", Text("نمايش CheckBox"), false,
+                                 {CheckX, y, CheckW, CheckH},
+                                 [this](bool on) { CheckBox17Click(on); });
+  y += CheckStep;
+
+  auto* buttons = new QGroupBox(Text("دگمهها"), this);
+  buttons->setObjectName("GroupBox1");
+  buttons->setGeometry(CheckX, y, CheckW, 70);
+  CheckBox15 = AddOptionCheckBox(buttons, "CheckBox15", Text("بالا/پايين"), true,
+                                 {8, 20, CheckW - 16, CheckH},
+                                 [this](bool on) { CheckBox15Click(on); });
+  CheckBox16 = AddOptionCheckBox(buttons, "CheckBox16", Text("نمايش تقويم"), true,
+                                 {8, 44, CheckW - 16, CheckH},
+                                 [this](bool on) { CheckBox16Click(on); });
+}
+
+// The value in both calendars, in the pattern of the picker's kind; the
+// pattern also becomes the picker's formatted hint.
+void TExPickerPage::ExZarDatePicker1Change() {
+  if (ExZarDatePicker1->IsNull()) {
+    Edit3->setText(Text("تاريخي انتخاب نشده است"));
+    Edit4->clear();
+    return;
+  }
+  const char* pattern = "dddd, d mmmm yyyy";
+  if (ExZarDatePicker1->Kind() == dtkTime) pattern = "hh:nn:ss";
+  if (ExZarDatePicker1->Kind() == dtkDateTime) pattern = "dddd, d mmmm yyyy - hh:nn:ss";
+  ExZarDatePicker1->SetHint(pattern);
+  const TDateTime value = ExZarDatePicker1->DateTime();
+  ShowResult(Edit3, ZarFormatDateTime(pattern, value));
+  ShowResult(Edit4, FormatDateTime(pattern, value));
+}
+
+void TExPickerPage::ExZarDatePicker1CalendarSwitch() {
+  RadioGroup5->SetItemIndex(ExZarDatePicker1->UseSystemCalendar() ? 1 : 0);
+}
+
+// A time has no day to pick: the drop-down button goes with the time kind.
+void TExPickerPage::RadioGroup4Click() {
+  constexpr TZarDateTimeKind kinds[] = {dtkDate, dtkTime, dtkDateTime};
+  ExZarDatePicker1->SetKind(kinds[RadioGroup4->ItemIndex()]);
+  ExZarDatePicker1->SetButtons({dpbDropDown, dpbUpDown});
+  CheckBox15->setChecked(true);
+  CheckBox16->setChecked(true);
+  if (ExZarDatePicker1->Kind() == dtkTime) {
+    TDatePickerButtons buttons = ExZarDatePicker1->Buttons();
+    ExZarDatePicker1->SetButtons(buttons.Exclude(dpbDropDown));
+    CheckBox16->setChecked(false);
+  }
+  ExZarDatePicker1Change();
+}
+
+void TExPickerPage::RadioGroup5Click() {
+  ExZarDatePicker1->SetUseSystemCalendar(RadioGroup5->ItemIndex() == 1);
+}
+
+void TExPickerPage::RadioGroup6Click() {
+  ExZarDatePicker1->SetAutoMoveDirection(RadioGroup6->ItemIndex() == 0 ? amdDMY : amdYMD);
+}
+
+void TExPickerPage::CheckBox15Click(bool on) {
+  TDatePickerButtons buttons = ExZarDatePicker1->Buttons();
+  ExZarDatePicker1->SetButtons(on ? buttons.Include(dpbUpDown) : buttons.Exclude(dpbUpDown));
+}
+
+void TExPickerPage::CheckBox16Click(bool on) {
+  TDatePickerButtons buttons = ExZarDatePicker1->Buttons();
+  ExZarDatePicker1->SetButtons(on ? buttons.Include(dpbDropDown) : buttons.Exclude(dpbDropDown));
+}
+
+void TExPickerPage::CheckBox17Click(bool on) {
+  ExZarDatePicker1->SetShowCheckBox(on);
+  ExZarDatePicker1Change();
+}
+
+}  // namespace zar::demo
