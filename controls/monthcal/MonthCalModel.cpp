@@ -10,6 +10,7 @@
 #include "HostControls.h"
 #include "MonthCalScope.h"
 #include "MonthCalendar.h"
+#include "QtDates.h"
 #include "TextFormat.h"
 #include "YearEdit.h"
 #include "ZarDateUtils.h"
@@ -336,7 +337,10 @@ void TCustomZarMonthCalendar::DoYMChange() {
 }
 
 // The user changed the date or the selection: the calendar's OnClick.
-void TCustomZarMonthCalendar::Change() { TCustomControl::Click(); }
+void TCustomZarMonthCalendar::Change() {
+  TCustomControl::Click();
+  emit clicked(DateTimeToQDate(FDate));
+}
 
 // ---- Date limits ----------------------------------------------------------------------------------------
 

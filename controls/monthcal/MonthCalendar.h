@@ -21,6 +21,8 @@
 #include <string>
 
 #include "CustomGrid.h"
+
+#include <QDate>
 #include "DateTimeBase.h"
 #include "MonthCalColors.h"
 
@@ -172,6 +174,12 @@ class TCustomZarMonthCalendar : public TCustomGrid {
   TOnGetMonthInfoEvent OnGetMonthInfo;
   TNotifyEvent OnYMChange;
   TMCChangingEvent OnYMChanging;
+
+ signals:
+  // Beside OnClick, for Qt code: the user changed the date or the selection.
+  void clicked(const QDate& date);
+
+ public:
 
  protected:
   // ---- Virtual operations of the calendar -------------------------------------------------

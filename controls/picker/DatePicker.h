@@ -19,11 +19,15 @@
 #include "DatePickerLayout.h"
 #include "DatePickerTypes.h"
 
+#include <QDate>
+#include <QDateTime>
+
 namespace zar {
 
 struct TCalendarRoutines;
 
 class TCustomZarDatePicker : public TCustomControl {
+  Q_OBJECT
  public:
   explicit TCustomZarDatePicker(QWidget* parent = nullptr);
 
@@ -98,6 +102,13 @@ class TCustomZarDatePicker : public TCustomControl {
 
   TNotifyEvent OnCalendarSwitch;
   TNotifyEvent OnChange;
+
+ signals:
+  // Beside OnChange, for Qt code: the new value (invalid while null).
+  void dateChanged(const QDate& date);
+  void dateTimeChanged(const QDateTime& dateTime);
+
+ public:
 
   // ---- Overridable operations, in their slot order --------------------------
   virtual void SetUseSystemCalendar(bool value);

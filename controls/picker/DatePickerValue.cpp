@@ -7,6 +7,7 @@
 
 #include "CalendarRoutines.h"
 #include "DatePicker.h"
+#include "QtDates.h"
 #include "GregorianDates.h"
 #include "HostServices.h"
 #include "TextFormat.h"
@@ -310,6 +311,9 @@ bool TCustomZarDatePicker::ValueChanged(const TPickerState& old, bool notify) {
 
 void TCustomZarDatePicker::Change() {
   if (OnChange) OnChange(this);
+  const bool null = IsNull();
+  emit dateChanged(null ? QDate() : DateTimeToQDate(Date()));
+  emit dateTimeChanged(null ? QDateTime() : DateTimeToQDateTime(DateTime()));
 }
 
 bool TCustomZarDatePicker::IsNull() const { return FIsNull; }

@@ -17,9 +17,16 @@ TDataSource::~TDataSource() {
 void TDataSource::SetDataSet(TDataSet* Value) {
   if (Value == FDataSet) return;
   if (FDataSet) FDataSet->RemoveDataSource(this);
+  const bool wasActive = FState != dsInactive;
   FDataSet = Value;
   if (FDataSet) FDataSet->AddDataSource(this);
   UpdateState();
+  // One open dataset in place of another: the links' fields and records
+  // belong to the old one.
+  if (wasActive && FState != dsInactive) {
+    NotifyLinks(deLayoutChange, nullptr);
+    if (OnDataChange) OnDataChange(*this, nullptr);
+  }
 }
 
 void TDataSource::SetEnabled(bool Value) {

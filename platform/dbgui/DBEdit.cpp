@@ -47,15 +47,21 @@ TDBEdit::TDBEdit(QWidget* parent) : QLineEdit(parent) {
 
 void TDBEdit::DataChange() {
   const TField* field = FDataLink.Field();
+  // Setting the same maximum length again would drop the selection.
+  auto limit = [this](int length) {
+    if (maxLength() != length) setMaxLength(length);
+  };
   if (!field) {
-    setMaxLength(32767);
-    setText(QString());
+    limit(32767);
+    if (!text().isEmpty()) setText(QString());
   } else {
     setAlignment(ToQt(field->Alignment()));
-    setMaxLength(field->DataType() == ftString && field->Size() > 0 ? field->Size() : 32767);
+    limit(field->DataType() == ftString && field->Size() > 0 ? field->Size() : 32767);
     const std::string text =
         FFocused && FDataLink.CanModify() ? field->Text() : field->DisplayText();
-    setText(QString::fromStdString(text));
+    // Unchanged text keeps the cursor and the selection the user made.
+    const QString shown = QString::fromStdString(text);
+    if (shown != this->text()) setText(shown);
   }
   setModified(false);
   UpdateReadOnly();

@@ -79,7 +79,8 @@ void TDBGrid::FollowDataSet(int Row) {
 // goes back.
 void TDBGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
   QTableView::currentChanged(current, previous);
-  if (FFollowing || !current.isValid()) return;
+  // Rows shifting while the model announces a change move no record.
+  if (FFollowing || FModel->Updating() || !current.isValid()) return;
   FFollowing = true;
   const bool moved = FModel->SetCurrentRow(current.row());
   FFollowing = false;

@@ -35,9 +35,15 @@ class TDataSetModel::TLink : public TDataLink {
   explicit TLink(TDataSetModel& owner) : FOwner(owner) {}
 
  protected:
-  void ActiveChanged() override { FOwner.Rebuild(); }
-  void LayoutChanged() override { FOwner.Rebuild(); }
-  void DataSetChanged() override { FOwner.DataSetChanged(); }
+  void ActiveChanged() override {
+    FOwner.Announce([this] { FOwner.Rebuild(); });
+  }
+  void LayoutChanged() override {
+    FOwner.Announce([this] { FOwner.Rebuild(); });
+  }
+  void DataSetChanged() override {
+    FOwner.Announce([this] { FOwner.DataSetChanged(); });
+  }
   void DataSetScrolled() override { FOwner.CurrentMoved(); }
   void RecordChanged(TField* Field) override { FOwner.RecordChanged(Field); }
   void EditingChanged() override { FOwner.StateChanged(); }
@@ -56,7 +62,22 @@ TDataSource* TDataSetModel::DataSource() const noexcept { return FDataLink->Data
 void TDataSetModel::SetDataSource(TDataSource* Value) {
   if (Value == DataSource()) return;
   FDataLink->SetDataSource(Value);
-  Rebuild();
+  Announce([this] { Rebuild(); });
+}
+
+// Views hear the steps of a change, then where the current record is, once
+// the model is settled again.
+void TDataSetModel::Announce(const std::function<void()>& Steps) {
+  if (FUpdating) return Steps();
+  FUpdating = true;
+  try {
+    Steps();
+  } catch (...) {
+    FUpdating = false;
+    throw;
+  }
+  FUpdating = false;
+  CurrentMoved(true);
 }
 
 TDataSet* TDataSetModel::DataSet() const noexcept {
@@ -83,11 +104,20 @@ int TDataSetModel::ExpectedRows() const noexcept {
   return dataSet->RecordCount() + (dataSet->PendingRow() >= 0 ? 1 : 0);
 }
 
-// The dataset's view position of a row: -2 for the new record, -1 outside.
+// The dataset's view position of a row: -2 for the new record, -1 for none.
 int TDataSetModel::ViewIndex(int Row) const noexcept {
   if (Row < 0 || Row >= FRowCount) return -1;
-  if (FPendingRow < 0 || Row < FPendingRow) return Row;
-  return Row == FPendingRow ? -2 : Row - 1;
+  int view = Row;
+  if (FPendingRow >= 0) {
+    if (Row == FPendingRow) return -2;
+    if (Row > FPendingRow) --view;
+  }
+  if (FGoneRow >= 0) {
+    if (view == FGoneRow) return FGoneTo;
+    if (view > FGoneRow) --view;
+  }
+  if (FSkipView >= 0 && view >= FSkipView) ++view;
+  return view;
 }
 
 int TDataSetModel::CurrentRow() const noexcept {
@@ -107,25 +137,34 @@ void TDataSetModel::Rebuild() {
     for (std::size_t i = 0; i < dataSet->FieldCount(); ++i)
       if (dataSet->Fields(i).Visible()) FColumns.push_back(&dataSet->Fields(i));
   FPendingRow = DataSet() ? DataSet()->PendingRow() : -1;
+  FGoneRow = FGoneTo = FSkipView = -1;
   FRowCount = ExpectedRows();
   endResetModel();
-  CurrentMoved();
 }
 
-void TDataSetModel::RefreshColumns() { Rebuild(); }
+void TDataSetModel::RefreshColumns() {
+  Announce([this] { Rebuild(); });
+}
 
+// The dataset has already changed when it tells the model; until a step's
+// begin...() signal is out, the rows must read as they were. FGoneRow,
+// FGoneTo and FSkipView describe the difference for the length of a step.
 void TDataSetModel::DataSetChanged() {
   const TDataSet* dataSet = DataSet();
   if (!dataSet) return Rebuild();
   const TViewChange change = dataSet->ViewChange();
   const int lastColumn = std::max(0, columnCount() - 1);
-  auto removeRow = [this](int row) {
+  auto settle = [this] { FGoneRow = FGoneTo = FSkipView = -1; };
+  auto removeRow = [&](int row) {
     beginRemoveRows({}, row, row);
+    settle();
+    if (row == FPendingRow) FPendingRow = -1;
     --FRowCount;
     endRemoveRows();
   };
-  auto insertRow = [this](int row) {
+  auto insertRow = [&](int row) {
     beginInsertRows({}, row, row);
+    settle();
     ++FRowCount;
     endInsertRows();
   };
@@ -140,37 +179,45 @@ void TDataSetModel::DataSetChanged() {
   switch (inRange ? change.Kind : TViewChange::vcAll) {
     case TViewChange::vcInsertStarted:
       if (FPendingRow >= 0 || change.To < 0) return Rebuild();
-      insertRow(change.To);
+      beginInsertRows({}, change.To, change.To);
       FPendingRow = change.To;
+      ++FRowCount;
+      endInsertRows();
       emit headerDataChanged(Qt::Vertical, change.To, FRowCount - 1);
       break;
     case TViewChange::vcInsertCancelled:
       if (FPendingRow < 0) return Rebuild();
-      removeRow(std::exchange(FPendingRow, -1));
+      removeRow(FPendingRow);
       break;
     case TViewChange::vcRowPosted:
       if (FPendingRow >= 0) {
-        const int pending = std::exchange(FPendingRow, -1);
-        if (change.To == pending) {
-          rowChanged(pending);
-        } else {
-          removeRow(pending);
-          if (change.To >= 0) insertRow(change.To);
+        // The new record leaves its place and appears where it is stored.
+        FSkipView = change.To;
+        removeRow(FPendingRow);
+        if (change.To >= 0) {
+          FSkipView = change.To;
+          insertRow(change.To);
         }
       } else if (change.From < 0) {
         return Rebuild();
       } else if (change.To == change.From) {
         rowChanged(change.From);
       } else if (change.To < 0) {
+        FGoneRow = change.From;
         removeRow(change.From);
       } else {
+        FGoneRow = change.From;
+        FGoneTo = FSkipView = change.To;
         const int destination = change.To > change.From ? change.To + 1 : change.To;
         beginMoveRows({}, change.From, change.From, {}, destination);
+        settle();
         endMoveRows();
+        rowChanged(change.To);
       }
       break;
     case TViewChange::vcRowDeleted:
       if (FPendingRow >= 0 || change.From < 0) return Rebuild();
+      FGoneRow = change.From;
       removeRow(change.From);
       break;
     case TViewChange::vcAll:
@@ -183,7 +230,6 @@ void TDataSetModel::DataSetChanged() {
   }
   // Anything the steps above did not account for is shown afresh.
   if (FRowCount != ExpectedRows() || FPendingRow != dataSet->PendingRow()) return Rebuild();
-  CurrentMoved();
 }
 
 void TDataSetModel::RecordChanged(const TField* Field) {
@@ -200,9 +246,9 @@ void TDataSetModel::StateChanged() {
   if (row >= 0) emit headerDataChanged(Qt::Vertical, row, row);
 }
 
-void TDataSetModel::CurrentMoved() {
+void TDataSetModel::CurrentMoved(bool Force) {
   const int row = CurrentRow();
-  if (row == FCurrentRow) return;
+  if (row == FCurrentRow && !Force) return;
   const int old = std::exchange(FCurrentRow, row);
   if (old >= 0 && old < FRowCount) emit headerDataChanged(Qt::Vertical, old, old);
   if (row >= 0) emit headerDataChanged(Qt::Vertical, row, row);
@@ -221,7 +267,7 @@ bool TDataSetModel::SetCurrentRow(int Row) {
     return true;
   } catch (...) {
     Report(std::current_exception());
-    CurrentMoved();
+    CurrentMoved(true);
     return false;
   }
 }

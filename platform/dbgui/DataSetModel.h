@@ -56,6 +56,9 @@ class TDataSetModel : public QAbstractTableModel {
   void SetAutoPost(bool Value) noexcept { FAutoPost = Value; }
   // Builds the columns again after fields were shown or hidden.
   void RefreshColumns();
+  // True while the model announces a change of the dataset; views must not
+  // move the dataset then (currentRowChanged follows).
+  bool Updating() const noexcept { return FUpdating; }
 
   // Errors of the dataset met while editing or moving; by default they go
   // to the application's default handler.
@@ -80,7 +83,8 @@ class TDataSetModel : public QAbstractTableModel {
   void DataSetChanged();
   void RecordChanged(const TField* Field);
   void StateChanged();
-  void CurrentMoved();
+  void CurrentMoved(bool Force = false);
+  void Announce(const std::function<void()>& Steps);
   int ViewIndex(int Row) const noexcept;
   int ExpectedRows() const noexcept;
   void Report(std::exception_ptr Error);
@@ -91,8 +95,15 @@ class TDataSetModel : public QAbstractTableModel {
   int FRowCount = 0;
   int FPendingRow = -1;  // row of the new record while inserting
   int FCurrentRow = -1;  // as last told to views
+  // While rows are being announced: a shown row whose record left its view
+  // position (now at FGoneTo, or -1 when gone), and a view position not
+  // shown yet.
+  int FGoneRow = -1;
+  int FGoneTo = -1;
+  int FSkipView = -1;
   bool FReadOnly = false;
   bool FAutoPost = false;
+  bool FUpdating = false;
 };
 
 }  // namespace zar
