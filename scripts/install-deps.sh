@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev libgl-dev libqt6sql6-sqlite
+  qt6-base-dev qt6-base-private-dev libgl-dev libqt6sql6-sqlite
   libpugixml-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libicu-dev libjalali-dev

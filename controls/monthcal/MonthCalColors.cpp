@@ -23,7 +23,9 @@ std::string ClassName(const QObject* object) {
 
 TMonthCalendarColors::TMonthCalendarColors(TCustomZarMonthCalendar* Calendar)
     : FCalendar(Calendar),
-      FColors{clRed, clWindowText, clActiveCaption, clWhite, clWhite, clInactiveCaptionText,
+      // The title text and the grid's background are the palette's, so a
+      // dark or high-contrast palette keeps the days and the title legible.
+      FColors{clRed, clWindowText, clActiveCaption, clCaptionText, clWindow, clInactiveCaptionText,
               clNone, clWindowText, clActiveCaption} {}
 
 void TMonthCalendarColors::Assign(const TObject* Source) {

@@ -6,8 +6,10 @@
 #include <cstdlib>
 
 #include "CalendarRoutines.h"
+#include "ControlAccessibility.h"
 #include "GregorianDates.h"
 #include "HostControls.h"
+#include "MonthCalAccessible.h"
 #include "MonthCalScope.h"
 #include "MonthCalendar.h"
 #include "QtDates.h"
@@ -41,6 +43,7 @@ TCustomZarMonthCalendar::TCustomZarMonthCalendar(QWidget* parent)
   // Lay out the month now, so that the cell queries hold before the
   // window exists.
   UpdateCalendar();
+  InstallControlAccessibility();
 }
 
 // An open year editor loses the focus while the widget base destroys the
@@ -306,16 +309,19 @@ void TCustomZarMonthCalendar::GotoDate(TDateTime NewDate, bool Notify) {
   const bool inMonth = FMonthStart <= FDate && FDate <= FMonthEnd;
   const bool keepMonth = (HasMultiSelection() || FShiftSelecting) && FirstCellDate() <= FDate &&
                          FDate <= LastCellDate();
+  bool monthChanged = false;
   if (inMonth || keepMonth) {
     MoveCursor(FDate);
   } else if (DoYMChanging()) {
     UpdateCalendar();
     DoYMChange();
+    monthChanged = true;
   } else {
     FDate = oldDate;
     MoveCursor(FDate);
     return;
   }
+  if (monthChanged || FDate != oldDate) TMonthCalAccessible::NotifyDateChanged(this, monthChanged);
   if (notifyChange) Change();
 }
 

@@ -10,6 +10,7 @@
 
 #include "GregorianDates.h"
 #include "HostServices.h"
+#include "MonthCalAccessible.h"
 #include "MonthCalScope.h"
 #include "MonthCalendar.h"
 #include "TextFormat.h"
@@ -93,6 +94,7 @@ void TCustomZarMonthCalendar::InvalidateIndex(int Index) {
 void TCustomZarMonthCalendar::ToggleCell(int Index) {
   FSelectedCells ^= std::uint64_t{1} << Index;
   InvalidateIndex(Index);
+  TMonthCalAccessible::NotifySelectionChanged(this);
 }
 
 void TCustomZarMonthCalendar::ResetSelection(bool Invalidate, bool SelectCurrent) {
@@ -111,6 +113,7 @@ void TCustomZarMonthCalendar::ResetSelection(bool Invalidate, bool SelectCurrent
     }
     FSelAnchor = FSelEnd = current;
   }
+  TMonthCalAccessible::NotifySelectionChanged(this);
 }
 
 void TCustomZarMonthCalendar::ExtendSelection(Integer Index) {
@@ -137,6 +140,7 @@ void TCustomZarMonthCalendar::ExtendSelection(Integer Index) {
     if (old != Index)
       for (int i = std::min(old, Index); i <= std::max(old, Index); ++i) InvalidateIndex(i);
   }
+  TMonthCalAccessible::NotifySelectionChanged(this);
 }
 
 void TCustomZarMonthCalendar::CollapseSelection() {
@@ -173,6 +177,7 @@ void TCustomZarMonthCalendar::ToggleCells(int First, int Step, int Last) {
     latest = i;
   }
   if (latest < 0) return;
+  TMonthCalAccessible::NotifySelectionChanged(this);
   Word col, row;
   IndexToCell(static_cast<Word>(latest), col, row);
   TFlagScope updating(FUpdating);
@@ -242,6 +247,10 @@ void TCustomZarMonthCalendar::MouseUp(TMouseButton Button, TShiftState Shift, in
 
 void TCustomZarMonthCalendar::KeyDown(Word& Key, TShiftState Shift) {
   if (OnKeyDown) OnKeyDown(this, Key, Shift);
+  if (TitleKey(Key, Shift)) {
+    Key = 0;
+    return;
+  }
   if (Key < VK_SPACE || Key > VK_DOWN) return;
   const TDateTime oldDate = FDate;
   if (SingleMode()) {

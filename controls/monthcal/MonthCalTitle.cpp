@@ -12,6 +12,7 @@
 
 #include "HostControls.h"
 #include "HostServices.h"
+#include "MonthCalAccessible.h"
 #include "MonthCalendar.h"
 #include "YearEdit.h"
 
@@ -125,6 +126,7 @@ void TCustomZarMonthCalendar::RealignTitle() {
 
 void TCustomZarMonthCalendar::UpdateTitleLayout() {
   if (!FTitleLabel) return;
+  TMonthCalAccessible::NameTitleParts(this);
   Word year, month, day;
   CalDecodeDate(FDate, year, month, day);
   const QString monthText = QString::fromStdString(CalMonthName(month));
@@ -207,23 +209,54 @@ void TCustomZarMonthCalendar::TitleMouseDown(TObject*, TMouseButton Button, TShi
     return;
   }
   if (left && FYearTextRect.Contains(X, Y) && FOptions.Contains(mcoYearEditor) && FYearEdit) {
-    // The editor and its spin are centred on the year text.
-    const int w = (FYearEdit->width() + FYearUpDown->width() - FYearTextRect.Width()) / 2;
-    FYearEdit->move(FTitleLabel->x() + FYearTextRect.Left - w,
-                    FTitleLabel->y() - (FYearEdit->height() - FTitleLabel->height()) / 2);
-    Word year, month, day;
-    CalDecodeDate(FMinDate, year, month, day);
-    FYearUpDown->SetMin(FMinDate == 0 ? CalMinYear() : std::max(CalMinYear(), year));
-    CalDecodeDate(FMaxDate, year, month, day);
-    FYearUpDown->SetMax(FMaxDate == 0 ? 9999 : year);
-    CalDecodeDate(FDate, year, month, day);
-    FYearUpDown->SetPosition(year);
-    FYearEdit->ShowEditor();
-    FYearUpDown->SetAssociate(FYearEdit);
-    FYearEdit->setFocus(Qt::MouseFocusReason);
+    ShowYearEditor();
     return;
   }
   if (!Focused()) SetFocus();
+}
+
+bool TCustomZarMonthCalendar::TitleKey(Word Key, TShiftState Shift) {
+  const bool alt = Shift.Contains(ssAlt);
+  if ((Key == VK_F4 && !alt) || (Key == VK_DOWN && alt)) {
+    if (!FOptions.Contains(mcoMonthPopupMenu) || !FMonthMenu) return false;
+    PopupMonthMenu();
+    return true;
+  }
+  if (Key == VK_F1 + 1 && !alt) {  // F2
+    if (!FOptions.Contains(mcoYearEditor) || !FYearEdit) return false;
+    ShowYearEditor();
+    return true;
+  }
+  return false;
+}
+
+// Under the month name, with the shown month ready for the arrow keys.
+void TCustomZarMonthCalendar::PopupMonthMenu() {
+  if (!FMonthMenu || !FTitleLabel) return;
+  Word year, month, day;
+  CalDecodeDate(FDate, year, month, day);
+  if (month >= 1 && month <= FMonthMenu->Count()) FMonthMenu->setActiveAction(FMonthMenu->Item(month - 1));
+  const QPoint p = ClientToScreen(QPoint(FTitleLabel->x() + FMonthTextRect.Left,
+                                         FTitleLabel->y() + FMonthTextRect.Bottom));
+  FMonthMenu->Popup(p.x(), p.y());
+}
+
+void TCustomZarMonthCalendar::ShowYearEditor() {
+  if (!FYearEdit || !FTitleLabel) return;
+  // The editor and its spin are centred on the year text.
+  const int w = (FYearEdit->width() + FYearUpDown->width() - FYearTextRect.Width()) / 2;
+  FYearEdit->move(FTitleLabel->x() + FYearTextRect.Left - w,
+                  FTitleLabel->y() - (FYearEdit->height() - FTitleLabel->height()) / 2);
+  Word year, month, day;
+  CalDecodeDate(FMinDate, year, month, day);
+  FYearUpDown->SetMin(FMinDate == 0 ? CalMinYear() : std::max(CalMinYear(), year));
+  CalDecodeDate(FMaxDate, year, month, day);
+  FYearUpDown->SetMax(FMaxDate == 0 ? 9999 : year);
+  CalDecodeDate(FDate, year, month, day);
+  FYearUpDown->SetPosition(year);
+  FYearEdit->ShowEditor();
+  FYearUpDown->SetAssociate(FYearEdit);
+  FYearEdit->setFocus(Qt::MouseFocusReason);
 }
 
 // ---- Month menu --------------------------------------------------------------------------------------------

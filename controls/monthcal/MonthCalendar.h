@@ -78,6 +78,9 @@ using TDrawCalendarCellEvent =
 class TCustomZarMonthCalendar : public TCustomGrid {
   Q_OBJECT
   friend class TMonthCalendarColors;
+  // The accessible interface reads cells and acts as the keys do.
+  friend class TMonthCalAccessible;
+  friend class TMonthCalCellAccessible;
 
  public:
   explicit TCustomZarMonthCalendar(QWidget* parent = nullptr);
@@ -217,6 +220,12 @@ class TCustomZarMonthCalendar : public TCustomGrid {
   void MonthButtonClick(TObject* Sender);
   void TitleMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
   void MonthMenuClick(TObject* Sender);
+  // The keyboard's way into the title: the month menu under the month name
+  // (F4, Alt+Down) and the year editor over the year (F2). Nothing when the
+  // option is off; true when the key was used.
+  bool TitleKey(Word Key, TShiftState Shift);
+  void PopupMonthMenu();
+  void ShowYearEditor();
 
   // ---- Overrides of the grid and the control base ---------------------------------------------
   bool SelectCell(int ACol, int ARow) override;

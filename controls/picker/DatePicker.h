@@ -28,6 +28,10 @@ struct TCalendarRoutines;
 
 class TCustomZarDatePicker : public TCustomControl {
   Q_OBJECT
+  // The accessible interface reads the segments and edits them as keys do.
+  friend class TDatePickerAccessible;
+  friend class TPickerSegmentAccessible;
+
  public:
   explicit TCustomZarDatePicker(QWidget* parent = nullptr);
 

@@ -8,6 +8,7 @@
 #include "DatePicker.h"
 #include "GregorianDates.h"
 #include "HostServices.h"
+#include "PickerAccessible.h"
 #include "ZarDateUtils.h"
 
 namespace zar {
@@ -157,6 +158,7 @@ void TCustomZarDatePicker::SegmentChanged(int oldIndex) {
   if (oldIndex == CurrentSegment) return;
   PaintSegment(oldIndex);
   PaintSegment(CurrentSegment);
+  TDatePickerAccessible::NotifySegmentFocus(this);
 }
 
 // ---- Typed digits --------------------------------------------------------------------------
@@ -501,6 +503,7 @@ void TCustomZarDatePicker::FocusGained() {
   TCustomControl::FocusGained();
   if (FAutoMove) CurrentSegment = FocusSegment();
   Invalidate();
+  TDatePickerAccessible::NotifySegmentFocus(this);
 }
 
 void TCustomZarDatePicker::FocusLost(QWidget* NewFocus) {

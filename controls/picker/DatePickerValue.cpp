@@ -6,10 +6,12 @@
 #include <cmath>
 
 #include "CalendarRoutines.h"
+#include "ControlAccessibility.h"
 #include "DatePicker.h"
 #include "QtDates.h"
 #include "GregorianDates.h"
 #include "HostServices.h"
+#include "PickerAccessible.h"
 #include "TextFormat.h"
 #include "ZarDateUtils.h"
 
@@ -44,6 +46,7 @@ TCustomZarDatePicker::TCustomZarDatePicker(QWidget* parent) : TCustomControl(par
   LoadDate(now);
   LoadTime(now);
   PreEditState = GetState();
+  InstallControlAccessibility();
 }
 
 // ---- Calendar adapters -------------------------------------------------------------
@@ -301,9 +304,11 @@ bool TCustomZarDatePicker::ValueChanged(const TPickerState& old, bool notify) {
     changed = true;
   }
   if (changed && FIsNull) {
-    SetIsNull(false);
+    SetIsNull(false);  // tells assistive technology as well
     Change();
     notify = false;
+  } else if (changed) {
+    TDatePickerAccessible::NotifyValueChanged(this);
   }
   if (changed && notify) Change();
   return changed;
@@ -324,6 +329,7 @@ void TCustomZarDatePicker::SetIsNull(bool value) {
   if (value == FIsNull) return;
   FIsNull = value;
   Invalidate();
+  TDatePickerAccessible::NotifyValueChanged(this);
 }
 
 // ---- Calendar switch -------------------------------------------------------------------------
@@ -339,6 +345,7 @@ void TCustomZarDatePicker::SetUseSystemCalendar(bool value) {
   const TDate shown = std::clamp(d, CalFirstDay(), CalLastDay());
   LoadDate(shown);
   Invalidate();
+  TDatePickerAccessible::NotifyValueChanged(this);
   if (shown != d) Change();
 }
 

@@ -210,7 +210,10 @@ TEST_F(PaintTest, WithoutAutoSizeWholeCellsFitTheGivenSize) {
 
 TEST_F(PaintTest, ColourSetDefaultsAndAssignment) {
   const TMonthCalendarColors& colors = cal->CalColors();
-  const TColor defaults[] = {255,      -16777208, -16777214, 16777215, 16777215,
+  // The title text and the grid's background are system colours
+  // (clCaptionText, clWindow), so the calendar follows dark and
+  // high-contrast palettes.
+  const TColor defaults[] = {255,      -16777208, -16777214, -16777207, -16777211,
                              -16777197, 536870911, -16777208, -16777214};
   for (int i = 0; i < TMonthCalendarColors::ColorCount; ++i) EXPECT_EQ(colors.Color(i), defaults[i]) << i;
 
