@@ -22,11 +22,13 @@
 #include "HomePage.h"
 #include "LinkLabel.h"
 #include "MonthCalendarPage.h"
+#include "OrdersPage.h"
 #include "PageControl.h"
 #include "PageTexts.h"
 #include "ExPickerPage.h"
 #include "PickerPage.h"
 #include "WorkCalendarPage.h"
+#include "ReportForm.h"
 #include "ZarApplication.h"
 
 namespace zar::demo {
@@ -121,12 +123,17 @@ void TForm1::BindPageDataSets() {
   FPageEnter[43] = [this] { FHolidayCalendarPage->PageEnter(); };
   FPageExit[43] = [this] { FHolidayCalendarPage->PageExit(); };
   // Pages 51 and 54 show the orders unfiltered whenever they are entered.
+  // Leaving an orders page posts a record still being edited rather than
+  // letting the close throw it away.
   for (const int tag : {51, 54}) {
     FPageEnter[tag] = [&data] {
       data.cdsOrders.SetFiltered(false);
       data.cdsOrders.Open();
     };
-    FPageExit[tag] = [&data] { data.cdsOrders.Close(); };
+    FPageExit[tag] = [&data] {
+      if (data.cdsOrders.Active()) data.cdsOrders.CheckBrowseMode();
+      data.cdsOrders.Close();
+    };
   }
   // The copies of pages 52 and 53 have no file: closing one would only throw
   // its records away, so they stay open until the window closes.
@@ -134,6 +141,14 @@ void TForm1::BindPageDataSets() {
   FPageExit[44] = [this] { FWorkCalendarPage->PageExit(); };
   FPageEnter[52] = [&data] { data.cdsOrders2.Open(); };
   FPageEnter[53] = [&data] { data.cdsOrders3.Open(); };
+  FPageExit[52] = [&data] { if (data.cdsOrders2.Active()) data.cdsOrders2.CheckBrowseMode(); };
+  FPageExit[53] = [&data] { if (data.cdsOrders3.Active()) data.cdsOrders3.CheckBrowseMode(); };
+}
+
+void TForm1::Button1Click() {
+  if (!FReportForm) return;
+  FReportForm->LoadOrders(FData->cdsOrders);
+  FReportForm->Preview();
 }
 
 void TForm1::BuildTitleArea() {
@@ -182,6 +197,13 @@ void TForm1::BuildPages() {
     } else if (tag == 44) {
       FWorkCalendarPage = new TWorkCalendarPage(*FData);
       page = FWorkCalendarPage;
+    } else if (tag >= 51 && tag <= 53) {
+      zar::TClientDataSet* orders[] = {&FData->cdsOrders, &FData->cdsOrders2, &FData->cdsOrders3};
+      page = new TOrdersPage(*orders[tag - 51], QString("DataSource%1").arg(tag - 49), tag == 53);
+    } else if (tag == 54) {
+      auto* filterPage = new TOrdersFilterPage(FData->cdsOrders);
+      filterPage->OnPrint = [this] { Button1Click(); };
+      page = filterPage;
     } else {
       page = new QWidget;
     }

@@ -24,6 +24,7 @@ namespace zar::demo {
 class TDemoPageControl;
 class THolidayCalendarPage;
 class THomePage;
+class TQuickReport2;
 class TLinkLabel;
 class TWorkCalendarPage;
 
@@ -39,6 +40,9 @@ class TForm1 : public QWidget {
   zardemo::TDemoDataSets& DataSets() const { return *FData; }
   // Makes the page of this Tag the active one, as a click of its tab would.
   void ActivatePage(int Tag);
+  // The order report the orders page prints with; not owned.
+  TQuickReport2* ReportForm() const { return FReportForm; }
+  void SetReportForm(TQuickReport2* Value) { FReportForm = Value; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -52,6 +56,8 @@ class TForm1 : public QWidget {
   void FormShow();
   void BindPageDataSets();
   void cxPageControl1Change();
+  // Prints the orders of page 54 through the report's preview.
+  void Button1Click();
   void Label67Click(int Section);
   void acHomeExecute();
   void acPriorExecute();
@@ -78,6 +84,7 @@ class TForm1 : public QWidget {
   THomePage* FHomePage = nullptr;
   THolidayCalendarPage* FHolidayCalendarPage = nullptr;
   TWorkCalendarPage* FWorkCalendarPage = nullptr;
+  TQuickReport2* FReportForm = nullptr;
   TLinkLabel* Label1 = nullptr;
   QAction* acHome = nullptr;
   QAction* acPrior = nullptr;

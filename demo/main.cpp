@@ -3,6 +3,8 @@
 //   zardemo                    the demonstration window
 //   zardemo --screenshot DIR   renders every page to DIR/page-<Tag>.png and
 //                              exits; needs no display
+//   zardemo --report-pdf FILE  writes the order report of the orders to FILE
+//                              as a PDF document and exits; needs no display
 //
 // The data files are kept in the directory of the executable.
 
@@ -10,6 +12,7 @@
 #include <optional>
 #include <string_view>
 
+#include "DemoDataSets.h"
 #include "MainWindow.h"
 #include "ReportForm.h"
 #include "Screenshots.h"
@@ -17,9 +20,8 @@
 
 namespace {
 
-// The directory after --screenshot (or in --screenshot=DIR), if given.
-std::optional<QString> ScreenshotDirectory(int argc, char** argv) {
-  constexpr std::string_view Option = "--screenshot";
+// The value after Option (or in Option=VALUE), if given.
+std::optional<QString> OptionValue(int argc, char** argv, std::string_view Option) {
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
     if (arg == Option && i + 1 < argc) return QString::fromLocal8Bit(argv[i + 1]);
@@ -34,24 +36,45 @@ bool HasDisplay() {
   return qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
 }
 
+// The report of every order, as the orders page prints it unfiltered.
+bool SaveOrderReport(zar::demo::TForm1& Form, zar::demo::TQuickReport2& Report,
+                     const QString& FileName) {
+  try {
+    zar::TClientDataSet& orders = Form.DataSets().cdsOrders;
+    if (!orders.Active()) orders.Open();
+    Report.LoadOrders(orders);
+    Report.ExportToPdf(FileName);
+    Report.cdsOrders().Close();
+    return true;
+  } catch (const std::exception& error) {
+    std::cerr << "zardemo: " << error.what() << '\n';
+    return false;
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  const std::optional<QString> screenshots = ScreenshotDirectory(argc, argv);
+  const std::optional<QString> screenshots = OptionValue(argc, argv, "--screenshot");
+  const std::optional<QString> reportPdf = OptionValue(argc, argv, "--report-pdf");
+  const bool unattended = screenshots || reportPdf;
   // The platform plugin is chosen when the application object is created.
   // Without a display, one the user named explicitly is kept.
-  if (screenshots || (!HasDisplay() && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM")))
+  if (unattended || (!HasDisplay() && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM")))
     qputenv("QT_QPA_PLATFORM", "offscreen");
 
   zar::TApplication app(argc, argv);
   app.setApplicationName("zardemo");
   app.setLayoutDirection(Qt::RightToLeft);
-  // Screenshots are taken with nobody watching: messages go to stderr.
-  app.SetUnattended(screenshots.has_value());
+  // Screenshots and the PDF report are made with nobody watching: messages
+  // go to stderr.
+  app.SetUnattended(unattended);
 
   zar::demo::TForm1 form(QCoreApplication::applicationDirPath());
   // The report is created after the main window and never shown by itself.
   zar::demo::TQuickReport2 report;
+  form.SetReportForm(&report);
+  if (reportPdf) return SaveOrderReport(form, report, *reportPdf) ? 0 : 1;
   form.show();
   if (screenshots) return zar::demo::SaveScreenshots(form, *screenshots) ? 0 : 1;
   if (QGuiApplication::platformName() == "offscreen")

@@ -11,6 +11,7 @@ packages=(
   libicu-dev libjalali-dev
   clang libclang-rt-14-dev
   fonts-noto-core fonts-farsiweb
+  poppler-utils
 )
 
 missing=()
