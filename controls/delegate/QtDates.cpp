@@ -26,13 +26,13 @@ QDate DateTimeToQDate(TDateTime Value) noexcept {
   return InYearRange(date) ? date : QDate();
 }
 
-QDateTime DateTimeToQDateTime(TDateTime Value, Qt::TimeSpec Spec) noexcept {
+QDateTime DateTimeToQDateTime(TDateTime Value, Qt::TimeSpec Zone) noexcept {
   std::int64_t day = 0;
   Integer ms = 0;
   if (!SplitDateTime(Value, day, ms)) return {};
   const QDate date = QDate::fromJulianDay(JulianDayOfZero + day);
   if (!InYearRange(date)) return {};
-  return QDateTime(date, QTime::fromMSecsSinceStartOfDay(ms), Spec);
+  return QDateTime(date, QTime::fromMSecsSinceStartOfDay(ms), Zone);
 }
 
 bool TryQDateToDateTime(const QDate& Date, TDateTime& Value) noexcept {

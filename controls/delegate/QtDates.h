@@ -23,8 +23,8 @@ struct TDateTimeValue {
 // The date part; an invalid QDate for NaN, infinities and dates outside
 // years 1..9999.
 QDate DateTimeToQDate(TDateTime Value) noexcept;
-// The date and time of day in the given time spec; invalid as above.
-QDateTime DateTimeToQDateTime(TDateTime Value, Qt::TimeSpec Spec = Qt::LocalTime) noexcept;
+// The date and time of day in the given time zone setting; invalid as above.
+QDateTime DateTimeToQDateTime(TDateTime Value, Qt::TimeSpec Zone = Qt::LocalTime) noexcept;
 // False, leaving Value alone, for an invalid date or one outside 1..9999.
 bool TryQDateToDateTime(const QDate& Date, TDateTime& Value) noexcept;
 bool TryQDateTimeToDateTime(const QDateTime& DateTime, TDateTime& Value) noexcept;

@@ -47,7 +47,7 @@ QVariant TZarDateDelegate::MergeValue(const QVariant& Original, TDateTime Edited
     case QMetaType::QDateTime: {
       const QDateTime original = Original.toDateTime();
       if (DateOnly && original.isValid()) {
-        // The clock time and the time spec stay exactly as they were.
+        // The clock time and the time zone setting stay exactly as they were.
         QDateTime result = original;
         result.setDate(DateTimeToQDate(merged));
         return result;

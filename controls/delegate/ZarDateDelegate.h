@@ -5,7 +5,7 @@
 // date, is shown and edited as the base delegate does.
 //
 // An edit keeps what the user did not touch: the edited value is written in
-// the cell's own type, a date-time keeps its time of day and time spec when
+// the cell's own type, a date-time keeps its time of day and time zone setting when
 // only its date is edited, and an editor left unchanged writes back the
 // identical value.
 

@@ -75,6 +75,7 @@ void TCustomExZarDatePicker::ConfigureCalendar() {
   TDropDownCalendar& c = *FCalendar;
   c.SetUseSystemCalendar(UseSystemCalendar());
   c.SetFont(Font());
+  c.SetDigitShape(DigitShape());
   c.SetDefaultBoldDays(FDefaultBoldDays);
   c.OnGetMonthInfo = [this](TObject* sender, Word year, Word month, Cardinal& bold) {
     DoGetMonthInfo(sender, year, month, bold);

@@ -137,6 +137,8 @@ TEST(CommandLine, TheFirstAndLastDaysOfEachCalendarAreShown) {
     EXPECT_EQ(o.status, cli::ExitOk) << c.args[2 % c.args.size()] << ": " << o.err;
     EXPECT_EQ(o.out, c.out);
   }
+}
+
 // Input in any of the three digit scripts; output in the one --digits names.
 TEST(CommandLine, DigitsInAndOut) {
   struct Case { std::vector<std::string> args; std::string out; };

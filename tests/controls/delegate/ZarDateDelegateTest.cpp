@@ -86,7 +86,7 @@ TEST(ZarDateDelegateTest, MergedValuesKeepTheirTypeTheirTimeAndUnchangedValues) 
       EXPECT_EQ(merged, c.Expected) << c.Name;
     }
   }
-  // Unchanged means bit for bit the same value, spec included.
+  // Unchanged means bit for bit the same value, time zone setting included.
   const QDateTime local(Nowruz1403, QTime(1, 2, 3, 4), Qt::LocalTime);
   EXPECT_EQ(TZarDateDelegate::MergeValue(local, std::trunc(QDateTimeToDateTime(local)), true)
                 .toDateTime()

@@ -47,6 +47,7 @@ TEST_F(ExPickerTest, TheCalendarGetsThePickersSettingsAfterOnDropDown) {
   picker->SetDefaultBoldDays(dbdFridays);
   picker->SetCalendarOptions({mcoToday, mcoWeekNumbers});
   picker->CalColors().SetTextColor(clRed);
+  picker->SetDigitShape(dgPersian);
   std::vector<TObject*> senders;
   picker->OnGetMonthInfo = [&](TObject* sender, Word, Word, Cardinal& bold) {
     senders.push_back(sender);
@@ -62,6 +63,7 @@ TEST_F(ExPickerTest, TheCalendarGetsThePickersSettingsAfterOnDropDown) {
   EXPECT_EQ(c.Options(), (TMonthCalOptions{mcoToday, mcoWeekNumbers}));
   EXPECT_EQ(c.CalColors().TextColor(), clRed);
   EXPECT_EQ(c.font(), picker->font());
+  EXPECT_EQ(c.DigitShape(), dgPersian);
   EXPECT_EQ(c.Date(), picker->Date());
   ASSERT_FALSE(senders.empty());
   EXPECT_EQ(senders.front(), picker);
