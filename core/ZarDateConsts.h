@@ -56,7 +56,8 @@ inline constexpr std::string_view SDateEncodeError = "Invalid argument to date e
 inline constexpr std::string_view SInvalidDateTime = "'%s' is not a valid date and time";
 // ZarStrToDate: %s is the text.
 inline constexpr std::string_view SInvalidDate = "Invalid date '%s'";
-// EZarDateTimeError of the controls for a value beyond the maximum, below the minimum.
+// The controls' limit errors (EZarDateTimeError for a value beyond the maximum or
+// below the minimum, ECustomCalendarError for limits that cross).
 inline constexpr std::string_view SZarDateTimeMax = "%s exceeds maximum of %s";
 inline constexpr std::string_view SZarDateTimeMin = "%s is less than minimum of %s";
 // EMonthCalError of the month calendar for a day outside 1..31.
