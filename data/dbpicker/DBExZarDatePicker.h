@@ -23,6 +23,7 @@ class TDBExZarDatePicker : public TCustomExZarDatePicker {
   // Kind (or, for a string field, switches the calendar switch off).
   const std::string& DataField() const noexcept { return FDataLink.FieldName(); }
   void SetDataField(std::string Value);
+  // The source whose dataset the picker follows; nullptr for none.
   TDataSource* DataSource() const noexcept { return FDataLink.DataSource(); }
   void SetDataSource(TDataSource* Value) { FDataLink.SetDataSource(Value); }
   // The link's read-only flag (the picker's own flag follows edit mode).
@@ -45,6 +46,8 @@ class TDBExZarDatePicker : public TCustomExZarDatePicker {
   bool ExecuteAction(TBasicAction& Action) { return FDataLink.ExecuteAction(Action); }
   bool UpdateAction(TBasicAction& Action) { return FDataLink.UpdateAction(Action); }
 
+  // As the extended picker's; a day accepted while the value is null counts as
+  // a change even when it equals the hidden value.
   void CloseUp(bool accept) override;
 
  protected:
