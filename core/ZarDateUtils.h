@@ -24,9 +24,9 @@
 //                 the hour, outside quotes and before any other h (quoted or
 //                 not), starts one
 //   n nn          minute, without / with a leading zero (longer runs as nn);
-//                 m and mm are the minute too when the nearest letter before
-//                 them is an h (quoted text does not count; any non-ASCII
-//                 character in between makes them the month again)
+//                 a run of m is the minute too, as n or nn, when the nearest
+//                 letter before it is an h (quoted text does not count; any
+//                 non-ASCII character in between makes it the month again)
 //   s ss          second, without / with a leading zero (longer runs as ss)
 //   z zz zzz      millisecond with at least one, two or three digits
 //   t             the pattern FormatSettings.ShortTimeFormat
@@ -70,7 +70,7 @@
 //   One more separator and blanks may follow the date.
 // Numbers: digits are read while the value is below 1000, so a number has at
 //   most four significant digits ("12345" leaves the 5 and fails); leading
-//   zeros are read and counted ("0001403" is 1403). ASCII, Persian
+//   zeros are read too ("0001403" is 1403). ASCII, Persian
 //   (U+06F0..U+06F9) and Arabic-Indic (U+0660..U+0669) digits are read alike,
 //   mixed even within one number; digits of other scripts are refused.
 // Years: a year of one or two digits (leading zeros counted: "03" is two, "003"

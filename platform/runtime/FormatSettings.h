@@ -23,7 +23,8 @@ struct TFormatSettings {
   // message) and the only ones read between date and between time parts.
   char DateSeparator = '/';   // '\0' writes nothing for "/"
   char TimeSeparator = ':';   // '\0' writes nothing for ":"
-  char DecimalSeparator = '.';  // read before parsed milliseconds
+  // Read before parsed milliseconds; also the currency fields' separator.
+  char DecimalSeparator = '.';
   // Written by ampm; read (as well as AM and PM) by the parsers, in any ASCII case.
   std::string TimeAMString = "AM";
   std::string TimePMString = "PM";
