@@ -30,8 +30,10 @@ class TDBExZarDatePicker : public TCustomExZarDatePicker {
   bool ReadOnly() const noexcept { return FDataLink.ReadOnly(); }
   void SetReadOnly(bool Value) { FDataLink.SetReadOnly(Value); }
   // Pattern of the text written into a string field; empty for the
-  // standard one of the Kind ("yyyy/mm/dd", or "yy/mm/dd" for a field
-  // shorter than 10 bytes, for dates).
+  // standard one of the Kind ("yyyy/mm/dd", or "yy/mm/dd" for a field whose
+  // Size is below 10, for dates). Writing raises EDatabaseError when the text
+  // has more bytes than the field's Size or would not read back as the chosen
+  // day.
   const std::string& StringFormat() const noexcept { return FStringFormat; }
   void SetStringFormat(std::string Value) { FStringFormat = std::move(Value); }
 
