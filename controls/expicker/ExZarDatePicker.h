@@ -91,7 +91,7 @@ class TCustomExZarDatePicker : public TCustomZarDatePicker {
   // ---- Virtual operations introduced here, in their slot order ------------------
  protected:
   virtual void DoGetMonthInfo(TObject* Sender, Word Year, Word Month, Cardinal& MonthBoldDays);
-  // Fires OnChange directly when the check box shows and nothing is loading.
+  // Fires OnChange directly when the check box shows.
   virtual void CheckedChanged();
   // Toggles the check box when (x, y) lies on it; true when it did lie on it.
   virtual bool CheckBoxClick(int x, int y);
