@@ -9,8 +9,9 @@
 // EDatabaseError when the field has no dataset, the dataset is closed, not in
 // edit, insert or set-key state ("Dataset not in edit or insert mode"), or
 // the field is read-only outside set-key state; a value the field cannot hold
-// raises EDatabaseError "Value out of range for field 'Name'", a text it
-// cannot read EConvertError. A failed write leaves the value as it was.
+// raises EDatabaseError (a number or date out of range: "Value out of range for
+// field 'Name'"), a text it cannot read EConvertError. A failed write leaves
+// the value as it was.
 // Errors the dataset itself raises start with its name and ": " when it has one.
 
 #include <cstdint>
@@ -93,7 +94,7 @@ class TField {
   virtual void SetAsFloat(double Value);
   virtual bool AsBoolean() const;
   virtual void SetAsBoolean(bool Value);
-  // The typed value or null (also while closed). A text assigned to a date or time
+  // The typed value, or null (as while closed). A text assigned to a date or time
   // field is read with the host's Gregorian parser, whatever the field class; a
   // value that does not convert raises EDatabaseError ("... is not a valid value
   // for field 'Name'") or, for a date or time text, EConvertError.
