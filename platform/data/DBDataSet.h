@@ -86,7 +86,7 @@ class TDataSet {
 
   // ---- State and navigation --------------------------------------------------
   TDataSetState State() const noexcept { return FState; }
-  bool Active() const noexcept { return FState != dsInactive; }
+  bool Active() const noexcept { return FState != TDataSetState::Inactive; }
   void SetActive(bool Value);  // Open or Close
   // Opens on the first visible record; nothing when already open. Raises
   // EDatabaseError, and stays closed, when the records cannot be had (the
@@ -171,7 +171,7 @@ class TDataSet {
   const TViewChange& ViewChange() const noexcept { return FViewChange; }
 
   // ---- Editing ------------------------------------------------------------------
-  // Starts a new blank record (state dsInsert), shown last. Raises EDatabaseError
+  // Starts a new blank record (state TDataSetState::Insert), shown last. Raises EDatabaseError
   // for a nested dataset whose master has no current record.
   void Append();
   // A new record shown before the current one while it is edited (Append
@@ -230,7 +230,7 @@ class TDataSet {
   const std::string& IndexFieldNames() const noexcept { return FIndexFieldNames; }
   void SetIndexFieldNames(std::string Value);
   // Range keys: the index fields are then assigned through the fields (state
-  // dsSetKey, a blank key); fields left null do not bound the range, nor do
+  // TDataSetState::SetKey, a blank key); fields left null do not bound the range, nor do
   // the fields after them. SetRangeStart, SetRangeEnd and ApplyRange raise
   // EDatabaseError "A range needs index field names" without IndexFieldNames.
   // ApplyRange shows the records from the start key to the end key, both
@@ -337,7 +337,7 @@ class TDataSet {
   bool FDynamicFields = false;
   std::vector<TIndexDef> FIndexDefs;
 
-  TDataSetState FState = dsInactive;
+  TDataSetState FState = TDataSetState::Inactive;
   TRecordStore* FStore = nullptr;
   std::unique_ptr<TRecordStore> FEmptyDetailStore;  // a detail without a master record
   std::vector<std::uint32_t> FView;

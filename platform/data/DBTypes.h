@@ -31,11 +31,11 @@ enum TFieldType : std::uint8_t {
 // other value. Never raises.
 std::string_view FieldTypeName(TFieldType type) noexcept;
 
-enum TDataSetState : std::uint8_t { dsInactive, dsBrowse, dsEdit, dsInsert, dsSetKey };
+enum class TDataSetState : std::uint8_t { Inactive, Browse, Edit, Insert, SetKey };
 
-// True for dsEdit and dsInsert.
+// True for TDataSetState::Edit and TDataSetState::Insert.
 inline bool IsEditState(TDataSetState state) noexcept {
-  return state == dsEdit || state == dsInsert;
+  return state == TDataSetState::Edit || state == TDataSetState::Insert;
 }
 
 

@@ -33,7 +33,7 @@ class TDataSource {
   // Whether a link's Edit may put a browsing dataset into edit mode.
   bool AutoEdit() const noexcept { return FAutoEdit; }
   void SetAutoEdit(bool Value) noexcept { FAutoEdit = Value; }
-  // The dataset's state as the links see it; dsInactive when disabled or unbound.
+  // The dataset's state as the links see it; TDataSetState::Inactive when disabled or unbound.
   TDataSetState State() const noexcept { return FState; }
   // With AutoEdit, puts a browsing dataset into edit mode (TDataSet::Edit, which
   // appends on an empty dataset and may raise); otherwise nothing.
@@ -57,7 +57,7 @@ class TDataSource {
   TDataSet* FDataSet = nullptr;
   bool FEnabled = true;
   bool FAutoEdit = true;
-  TDataSetState FState = dsInactive;
+  TDataSetState FState = TDataSetState::Inactive;
   std::vector<TDataLink*> FLinks;
 };
 
@@ -140,7 +140,7 @@ class TFieldDataLink : public TDataLink {
   void Modified() noexcept { FModified = true; }
   // Gives up the control's pending value: the field's value is shown again.
   void Reset();
-  TDataSetState DataSetState() const noexcept;  // the source's State(), or dsInactive
+  TDataSetState DataSetState() const noexcept;  // the source's State(), or TDataSetState::Inactive
 
   std::function<void()> OnDataChange;     // the field's value or the record changed
   std::function<void()> OnEditingChange;  // Editing changed
