@@ -24,17 +24,21 @@ struct TDateTimeValue {
 // years 1..9999.
 QDate DateTimeToQDate(TDateTime Value) noexcept;
 // The date and time of day in the given time zone setting; invalid as above.
+// Neither raises.
 QDateTime DateTimeToQDateTime(TDateTime Value, Qt::TimeSpec Zone = Qt::LocalTime) noexcept;
-// False, leaving Value alone, for an invalid date or one outside 1..9999.
+// True and Value set (the day serial, plus the clock time of a QDateTime); false,
+// leaving Value alone, for an invalid date or one outside 1..9999. Never raise.
 bool TryQDateToDateTime(const QDate& Date, TDateTime& Value) noexcept;
 bool TryQDateTimeToDateTime(const QDateTime& DateTime, TDateTime& Value) noexcept;
 // The same, raising EConvertError "Invalid date" on failure.
 TDateTime QDateToDateTime(const QDate& Date);
 TDateTime QDateTimeToDateTime(const QDateTime& DateTime);
 
+// Value as a TDateTimeValue inside a QVariant, whatever it is.
 QVariant DateTimeToVariant(TDateTime Value);
 // Reads a TDateTimeValue, QDate or QDateTime; false for anything else
-// (numbers and texts included) and for invalid dates.
+// (numbers and texts included) and for invalid dates. A TDateTimeValue is taken
+// as it holds it, unless NaN or infinite. Value is untouched on failure.
 bool TryVariantToDateTime(const QVariant& Variant, TDateTime& Value) noexcept;
 
 }  // namespace zar

@@ -42,10 +42,19 @@ class TZarDateDelegate : public QStyledItemDelegate {
   // is not a date cell.
   static QVariant MergeValue(const QVariant& Original, TDateTime Edited, bool DateOnly);
 
+  // A date cell's text by DateFormat or DateTimeFormat in the chosen calendar (a
+  // day before solar year 1 shows as zeros, see ZarDateUtils.h); other cells
+  // and invalid dates as the base delegate shows them.
   QString displayText(const QVariant& value, const QLocale& locale) const override;
+  // A segmented picker for a date cell (its time too with EditTime, for date-time
+  // cells); the base delegate's editor for any other cell.
   QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                         const QModelIndex& index) const override;
+  // Loads the cell into the picker; an invalid date, or one the picker refuses,
+  // leaves the picker's own date.
   void setEditorData(QWidget* editor, const QModelIndex& index) const override;
+  // Writes MergeValue of the cell and the picker's value (EditRole); nothing when
+  // the cell is not a date cell.
   void setModelData(QWidget* editor, QAbstractItemModel* model,
                     const QModelIndex& index) const override;
 

@@ -15,7 +15,8 @@ class TDropDownCalendar : public TCustomZarMonthCalendar {
   Q_OBJECT
 
  public:
-  // parent must be the TCustomExZarDatePicker that owns the calendar.
+  // parent must be the TCustomExZarDatePicker that owns the calendar; every
+  // extended picker creates its own when it is constructed.
   explicit TDropDownCalendar(QWidget* parent = nullptr);
 
   // The current selection was started by a mouse press in the calendar.

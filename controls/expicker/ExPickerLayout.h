@@ -12,8 +12,9 @@ namespace zar {
 
 using TButtonRects = std::array<TRect, PickerButtonPartCount>;
 
-// Rectangles of the parts in a client area of clientWidth x clientHeight;
-// a part that is not shown (and bpNone) gets an empty rectangle.
+// Rectangles of the parts in a client area of clientWidth x clientHeight,
+// indexed by TPickerButtonPart; a part that is not shown (and bpNone) gets an
+// empty rectangle. Never raises.
 TButtonRects ComputeButtonRects(int clientWidth, int clientHeight, int buttonWidth,
                                 TDatePickerButtons buttons, bool showCheckBox, bool rightToLeft);
 

@@ -12,6 +12,7 @@ namespace zar {
 enum TPickerButtonPart : std::uint8_t { bpNone, bpDropDown, bpCheckBox, bpUp, bpDown };
 inline constexpr int PickerButtonPartCount = 5;
 
+// The buttons a picker may show: the drop-down button and the up-down pair.
 enum TDatePickerButton : std::uint8_t { dpbDropDown, dpbUpDown };
 using TDatePickerButtons = TSet<TDatePickerButton>;
 

@@ -32,9 +32,12 @@ class TCustomExZarDatePicker : public TCustomZarDatePicker {
   ~TCustomExZarDatePicker() override;
 
   // ---- Properties ------------------------------------------------------------
+  // The buttons shown; both by default. Removing the drop-down button closes an
+  // open calendar without taking its day.
   TDatePickerButtons Buttons() const { return FButtons; }
   void SetButtons(TDatePickerButtons value);
-  // Width of a button column and of the check box column (at least 1).
+  // Width of a button column and of the check box column: 16 by default, values
+  // below 1 taken as 1.
   int ButtonWidth() const { return FButtonWidth; }
   void SetButtonWidth(int value);
   // The drop-down calendar's own colour set.
@@ -42,15 +45,20 @@ class TCustomExZarDatePicker : public TCustomZarDatePicker {
   const TMonthCalendarColors& CalColors() const;
   void SetCalColors(const TMonthCalendarColors& value);
   // Given to the calendar at each drop-down; never holds mcoMultiSelect or
-  // mcoRangeSelect.
+  // mcoRangeSelect (SetCalendarOptions drops them).
   TMonthCalOptions CalendarOptions() const { return FCalendarOptions; }
   void SetCalendarOptions(TMonthCalOptions value);
+  // The check box's tick; true by default. A change fires OnChange while the
+  // check box shows.
   bool Checked() const { return FChecked; }
   void SetChecked(bool value);
+  // The weekday the calendar shows bold in every month; dbdNone by default.
   TDefaultBoldDays DefaultBoldDays() const { return FDefaultBoldDays; }
   void SetDefaultBoldDays(TDefaultBoldDays value) { FDefaultBoldDays = value; }
+  // How the calendar lines up with the picker; daLeft by default.
   TDropDownAlign DropDownAlign() const { return FDropDownAlign; }
   void SetDropDownAlign(TDropDownAlign value) { FDropDownAlign = value; }
+  // Shows the check box, which then stands for the null state; off by default.
   bool ShowCheckBox() const { return FShowCheckBox; }
   void SetShowCheckBox(bool value);
 
@@ -68,18 +76,22 @@ class TCustomExZarDatePicker : public TCustomZarDatePicker {
   TPickerButtonPart ThemeHotButton() const { return FThemeHotButton; }
 
   // ---- Overrides of the picker's public virtual operations ----------------------
+  // Also switches an open calendar.
   void SetUseSystemCalendar(bool value) override;
+  // With the check box shown, null is an unticked box; otherwise the picker's own.
   bool IsNull() const override;
   void SetIsNull(bool value) override;
 
-  TNotifyEvent OnCloseUp;
+  TNotifyEvent OnCloseUp;   // after the calendar closed
+  // Before the calendar opens; hiding or disabling the picker there prevents it.
   TNotifyEvent OnDropDown;
+  // Asked for the bold days of each month the open calendar shows.
   TOnGetMonthInfoEvent OnGetMonthInfo;
 
   // ---- Virtual operations introduced here, in their slot order ------------------
  protected:
   virtual void DoGetMonthInfo(TObject* Sender, Word Year, Word Month, Cardinal& MonthBoldDays);
-  // Fires OnChange directly when the check box shows and nothing is loading.
+  // Fires OnChange directly when the check box shows.
   virtual void CheckedChanged();
   // Toggles the check box when (x, y) lies on it; true when it did lie on it.
   virtual bool CheckBoxClick(int x, int y);
@@ -91,8 +103,10 @@ class TCustomExZarDatePicker : public TCustomZarDatePicker {
   // Closes the calendar; with accept the picker takes its day (keeping the
   // time). Nothing when the calendar is not open.
   virtual void CloseUp(bool accept);
-  // Opens the calendar under the picker. Nothing when it is open already
-  // or the picker cannot be modified.
+  // Opens the calendar under the picker (ticking the check box and ending a
+  // null value first), on the picker's date kept within its limits.
+  // Nothing when it is open already, or the picker cannot be modified, is
+  // hidden or disabled.
   virtual void DropDown();
 
  protected:

@@ -23,14 +23,17 @@ class TDBExZarDatePicker : public TCustomExZarDatePicker {
   // Kind (or, for a string field, switches the calendar switch off).
   const std::string& DataField() const noexcept { return FDataLink.FieldName(); }
   void SetDataField(std::string Value);
+  // The source whose dataset the picker follows; nullptr for none.
   TDataSource* DataSource() const noexcept { return FDataLink.DataSource(); }
   void SetDataSource(TDataSource* Value) { FDataLink.SetDataSource(Value); }
   // The link's read-only flag (the picker's own flag follows edit mode).
   bool ReadOnly() const noexcept { return FDataLink.ReadOnly(); }
   void SetReadOnly(bool Value) { FDataLink.SetReadOnly(Value); }
   // Pattern of the text written into a string field; empty for the
-  // standard one of the Kind ("yyyy/mm/dd", or "yy/mm/dd" for a field
-  // shorter than 10 bytes, for dates).
+  // standard one of the Kind ("yyyy/mm/dd", or "yy/mm/dd" for a field whose
+  // Size is below 10, for dates). Writing raises EDatabaseError when the text
+  // has more bytes than the field's Size or would not read back as the chosen
+  // day.
   const std::string& StringFormat() const noexcept { return FStringFormat; }
   void SetStringFormat(std::string Value) { FStringFormat = std::move(Value); }
 
@@ -45,6 +48,8 @@ class TDBExZarDatePicker : public TCustomExZarDatePicker {
   bool ExecuteAction(TBasicAction& Action) { return FDataLink.ExecuteAction(Action); }
   bool UpdateAction(TBasicAction& Action) { return FDataLink.UpdateAction(Action); }
 
+  // As the extended picker's; a day accepted while the value is null counts as
+  // a change even when it equals the hidden value.
   void CloseUp(bool accept) override;
 
  protected:

@@ -17,7 +17,8 @@ class TClientDataSet : public TDataSet {
   ~TClientDataSet() override;
 
   const std::string& FileName() const noexcept { return FFileName; }
-  // A new name forgets what the previous file was.
+  // The data file; empty for none. A new name forgets what the previous file
+  // was. Taken when the dataset next opens or closes.
   void SetFileName(std::string Value);
 
   // Open reads FileName when the file exists. Without one, the dataset opens
@@ -27,12 +28,19 @@ class TClientDataSet : public TDataSet {
   // dataset stays open and nothing is lost. A file that another program
   // changed (or created) since this dataset read it (or found it missing) is
   // not overwritten: Close raises instead. Only regular files are read and
-  // written; a symbolic link is followed and stays a link.
-  // Creates an empty dataset from the definitions and opens it.
+  // written; a symbolic link is followed and stays a link. Both raise
+  // EDatabaseError "Cannot read data packet from '<file>': ..." or "Cannot write
+  // data file '<file>': ..."; opening without a file and without definitions
+  // raises "Missing data provider or data packet".
+  // Creates an empty dataset from the definitions and opens it, ignoring the
+  // file until it closes. Raises EDatabaseError when open, nested, without
+  // definitions or with definitions CheckFieldDefs refuses.
   void CreateDataSet();
-  // A full copy of the open dataset (pending edits are posted first).
+  // A full copy of the open dataset (pending edits are posted first). Raises
+  // EDatabaseError when closed or nested.
   TDataPacket Data();
-  // Closes, then reopens on a copy of Value.
+  // Closes, then reopens on a copy of Value, which counts as changed data (Close
+  // writes it). Raises EDatabaseError for a nested dataset, or as Close and Open do.
   void SetData(const TDataPacket& Value);
 
  protected:

@@ -20,18 +20,23 @@ struct TNativeValue {
   std::string Text;         // string
 };
 
-// Raises EDatabaseError (or the runtime's EConvertError for a date or time
-// text) naming the field when the value does not convert.
+// A null value stays null; a string slot takes any value's text (Booleans as
+// "True"/"False", a DateTime by DateTimeToStr). Raises EDatabaseError (or the
+// runtime's EConvertError for a date or time text) naming the field when the
+// value does not convert.
 TNativeValue VariantToNative(const TFieldSlot& slot, const TVariant& value);
-// Writes a converted value into a record.
+// Writes a converted value into a record; raises EDatabaseError when the slot
+// cannot hold it (a text too long or with a NUL, a number out of range).
 void StoreNative(const TRecordLayout& layout, std::byte* row, std::size_t field,
                  const TNativeValue& value);
 // The same into a search key or literal, where text may be of any length.
 void StoreKey(const TRecordLayout& layout, std::byte* row, std::size_t field,
               const TNativeValue& value);
+// The field's value as a variant; null when it has none (and for a nested field).
 TVariant NativeToVariant(const TRecordLayout& layout, const std::byte* row, std::size_t field);
 
-// Decimal integers: an optional '-' and digits, nothing else.
+// Decimal integers: an optional '-' and ASCII digits, nothing else (no '+', no
+// blanks); false for anything else or beyond 64 bits.
 bool TextToInteger(std::string_view text, std::int64_t& value) noexcept;
 // Currency texts: an optional '-', digits, optionally the separator and up to
 // four more digits. Fails on anything else and on overflow.

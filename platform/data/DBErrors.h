@@ -10,11 +10,13 @@
 
 namespace zar {
 
+// The dataset layer's errors; a text that does not convert raises EConvertError.
 class EDatabaseError : public Exception {
  public:
   using Exception::Exception;
 };
 
+// Always raises EDatabaseError with message.
 [[noreturn]] inline void DatabaseError(std::string message) {
   throw EDatabaseError(std::move(message));
 }

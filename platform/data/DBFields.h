@@ -3,6 +3,16 @@
 // holds no value of its own; it reads and writes the record the dataset
 // makes active (the current record while browsing, the edit buffer while
 // editing or inserting, the key buffer while a range key is set).
+//
+// Reading a closed dataset's field (or one without a record) gives null: ""
+// as text, 0, 0.0 or false. Every write (SetAs..., SetText, Clear) raises
+// EDatabaseError when the field has no dataset, the dataset is closed, not in
+// edit, insert or set-key state ("Dataset not in edit or insert mode"), or
+// the field is read-only outside set-key state; a value the field cannot hold
+// raises EDatabaseError (a number or date out of range: "Value out of range for
+// field 'Name'"), a text it cannot read EConvertError. A failed write leaves
+// the value as it was.
+// Errors the dataset itself raises start with its name and ": " when it has one.
 
 #include <cstdint>
 #include <string>
@@ -24,17 +34,21 @@ class TField {
   virtual ~TField();
 
   const std::string& FieldName() const noexcept { return FFieldName; }
+  // Raises EDatabaseError while the field's dataset is open.
   void SetFieldName(std::string Value);
   TFieldType DataType() const noexcept { return FDataType; }
   TDataSet* DataSet() const noexcept { return FDataSet; }
   // 1-based position of the field's column in the record; 0 while closed.
   Integer FieldNo() const noexcept { return FColumn + 1; }
-  // Bytes of a string field; 0 for every other type.
+  // Characters (UTF-8 characters, not bytes) a string field holds; 0 for the
+  // other types unless set. SetSize raises EDatabaseError while the dataset is open.
   Integer Size() const noexcept { return FSize; }
   void SetSize(Integer Value);
-  // Bytes the field takes in the record buffer.
+  // The value's size as the host framework counts it: Size + 2 for a string,
+  // 1 Boolean, 2 smallint, 8 currency, date-time and time stamp, 4 the rest.
   Integer DataSize() const noexcept;
 
+  // A required field must have a value when its record is posted.
   bool Required() const noexcept { return FRequired; }
   void SetRequired(bool Value) noexcept { FRequired = Value; }
   bool ReadOnly() const noexcept { return FReadOnly; }
@@ -42,28 +56,36 @@ class TField {
   // The label shown in grid titles; the field name unless set.
   const std::string& DisplayLabel() const noexcept;
   void SetDisplayLabel(std::string Value) { FDisplayLabel = std::move(Value); }
-  // In characters; a default that depends on the type unless set.
+  // In characters; unless set (> 0): Size for a string, 6 smallint, 5 Boolean,
+  // 18 date-time and time stamp, 10 the rest.
   Integer DisplayWidth() const noexcept;
   void SetDisplayWidth(Integer Value) noexcept { FDisplayWidth = Value; }
   // Whether grids show the field as a column; true unless set.
   bool Visible() const noexcept { return FVisible; }
   void SetVisible(bool Value) noexcept { FVisible = Value; }
+  // taLeftJustify unless set; taRightJustify for whole-number and currency fields.
   TAlignment Alignment() const noexcept { return FAlignment; }
   void SetAlignment(TAlignment Value) noexcept { FAlignment = Value; }
 
   // True also while the dataset is closed or has no record.
   bool IsNull() const noexcept;
+  // Makes the value null; raises as every write does.
   void Clear();
   // Whether a value may be written now: not read-only and the dataset can
   // be edited.
   bool CanModify() const noexcept;
 
+  // The edit text ("" when null). SetAsString reads a text by the field's type;
+  // the base class raises EDatabaseError "Cannot access field 'Name' as type String".
   std::string AsString() const;
   virtual void SetAsString(std::string_view Value);
+  // The text shown in grids and read-only controls ("" when null).
   std::string DisplayText() const;
   std::string Text() const;  // the edit text
   void SetText(std::string_view Value) { SetAsString(Value); }
 
+  // Typed access. A type the field does not offer raises EDatabaseError "Cannot
+  // access field 'Name' as type DateTime" (Integer, Float, Boolean), reading too.
   virtual TDateTime AsDateTime() const;
   virtual void SetAsDateTime(TDateTime Value);
   virtual Integer AsInteger() const;
@@ -72,8 +94,10 @@ class TField {
   virtual void SetAsFloat(double Value);
   virtual bool AsBoolean() const;
   virtual void SetAsBoolean(bool Value);
-  // The typed value or null. A text assigned to a date or time field is read
-  // with the host's Gregorian parser.
+  // The typed value, or null (as while closed). A text assigned to a date or time
+  // field is read with the host's Gregorian parser, whatever the field class; a
+  // value that does not convert raises EDatabaseError ("... is not a valid value
+  // for field 'Name'") or, for a date or time text, EConvertError.
   TVariant AsVariant() const;
   void SetAsVariant(const TVariant& Value);
 
@@ -110,9 +134,12 @@ class TField {
   bool FVisible = true;
 };
 
+// Text of at most Size characters (20 unless set).
 class TStringField : public TField {
  public:
   TStringField() noexcept;
+  // Stores Value as it is, "" as an empty value rather than null; raises
+  // EDatabaseError for more than Size characters or a NUL character.
   void SetAsString(std::string_view Value) override;
 
  protected:
@@ -122,10 +149,16 @@ class TStringField : public TField {
 // Common base of the whole-number fields.
 class TIntegerField : public TField {
  public:
+  // 0 when null.
   Integer AsInteger() const override;
+  // Raises EDatabaseError "Value out of range" beyond the type (-32768..32767 smallint).
   void SetAsInteger(Integer Value) override;
   double AsFloat() const override;
+  // Rounded to the nearest whole number (halves away from zero); NaN, infinities
+  // and magnitudes beyond 2147483647 raise EDatabaseError "Value out of range".
   void SetAsFloat(double Value) override;
+  // The empty text clears; otherwise an optional '-' and ASCII digits, nothing else
+  // (no blanks, no '+'), or EConvertError "'text' is not a valid integer value".
   void SetAsString(std::string_view Value) override;
 
  protected:
@@ -138,7 +171,9 @@ class TSmallintField : public TIntegerField {
   TSmallintField() noexcept : TIntegerField(ftSmallint) {}
 };
 
-// Numbered by the dataset when a new record is posted without a value.
+// Numbered by the dataset when a new record is posted without a value, from a
+// counter kept above the largest number the records hold; Post raises
+// EDatabaseError once 2147483647 was given out.
 class TAutoIncField : public TIntegerField {
  public:
   TAutoIncField() noexcept : TIntegerField(ftAutoInc) {}
@@ -147,9 +182,11 @@ class TAutoIncField : public TIntegerField {
 class TBooleanField : public TField {
  public:
   TBooleanField() noexcept : TField(ftBoolean) {}
+  // false when null; the text is "True", "False" or "" (null).
   bool AsBoolean() const override;
   void SetAsBoolean(bool Value) override;
-  // "True" or "False" in any letter case; the empty text clears.
+  // "True" or "False" in any letter case; the empty text clears; anything else
+  // raises EConvertError "'text' is not a valid boolean value".
   void SetAsString(std::string_view Value) override;
 
  protected:
@@ -161,8 +198,13 @@ class TBooleanField : public TField {
 class TCurrencyField : public TField {
  public:
   TCurrencyField() noexcept;
-  double AsFloat() const override;
+  double AsFloat() const override;  // 0.0 when null
+  // Rounded to 1/10000; NaN, infinities and values beyond the 64-bit count raise
+  // EDatabaseError "'value' is not a valid value for field 'Name'".
   void SetAsFloat(double Value) override;
+  // The empty text clears; otherwise an optional '-', ASCII digits and up to four
+  // decimals after FormatSettings.DecimalSeparator or '.'; anything else raises
+  // EConvertError "'text' is not a valid floating point value".
   void SetAsString(std::string_view Value) override;
 
  protected:
@@ -170,13 +212,19 @@ class TCurrencyField : public TField {
 };
 
 // Date-time, and the base of the date, time and time-stamp fields; its text
-// is Gregorian, in the host's format settings.
+// is Gregorian, in the host's format settings. Values are kept to the
+// millisecond; a date field keeps the day only, a time field the time of day.
 class TDateTimeField : public TField {
  public:
   TDateTimeField() noexcept : TField(ftDateTime) {}
-  TDateTime AsDateTime() const override;
+  TDateTime AsDateTime() const override;  // 0 when null
+  // Raises EDatabaseError "Value out of range for field 'Name'" for NaN,
+  // infinities and (but for a time field) days outside 0001-01-01..9999-12-31.
   void SetAsDateTime(TDateTime Value) override;
+  // The empty text clears; otherwise StrToDate, StrToTime or StrToDateTime by the
+  // field's type, raising their EConvertError for a text they refuse.
   void SetAsString(std::string_view Value) override;
+  // A pattern (see ZarDateUtils.h) for the display text; empty: the type's default.
   const std::string& DisplayFormat() const noexcept { return FDisplayFormat; }
   void SetDisplayFormat(std::string Value) { FDisplayFormat = std::move(Value); }
 
@@ -206,7 +254,9 @@ class TSQLTimeStampField : public TDateTimeField {
   TSQLTimeStampField() noexcept { SetDataType(ftTimeStamp); }
 };
 
-// A nested dataset: its rows are those of the detail dataset bound to it.
+// A nested dataset: its rows are those of the detail dataset bound to it. Its
+// text is "(DataSet)", its variant null; assigning a non-null value raises
+// EDatabaseError.
 class TDataSetField : public TField {
  public:
   TDataSetField() noexcept : TField(ftDataSet) {}

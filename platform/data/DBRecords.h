@@ -13,6 +13,8 @@
 //   time stamp
 //   nested       4 bytes, handle of the child store holding its rows
 // Every slot other than a string holds an integer "native" value.
+// Row and field arguments are not checked: they must lie within the store and
+// the layout.
 
 #include <cstddef>
 #include <cstdint>
@@ -26,6 +28,7 @@
 
 namespace zar {
 
+// What the change log knows of a row since the last merge.
 enum TRowState : std::uint8_t { rsUnchanged = 0, rsInserted = 4, rsModified = 8 };
 
 class TRecordLayout;
@@ -34,8 +37,10 @@ class TRecordLayout;
 // and every copy of it can refer to them; freed with the layout.
 class TTextStore {
  public:
-  // Where the copy of Text lies; raises EDatabaseError when the store is full.
+  // Where the copy of Text lies; raises EDatabaseError "Too much text for one
+  // dataset" when the store is full (65536 blocks of 64 KiB).
   std::uint32_t Add(std::string_view Text);
+  // The text Add placed at Where, Length bytes long.
   std::string_view Get(std::uint32_t Where, std::uint32_t Length) const noexcept;
 
  private:
@@ -57,9 +62,11 @@ class TRecordLayout {
   // The definitions must have passed CheckFieldDefs.
   explicit TRecordLayout(const TFieldDefs& defs);
 
-  std::size_t RecordSize() const noexcept { return FRecordSize; }
+  std::size_t RecordSize() const noexcept { return FRecordSize; }  // bytes
   std::size_t FieldCount() const noexcept { return FSlots.size(); }
+  // Field 0..FieldCount-1; std::out_of_range beyond.
   const TFieldSlot& Slot(std::size_t field) const { return FSlots.at(field); }
+  // The field of that name (ASCII case ignored); -1 when none.
   int IndexOf(std::string_view name) const noexcept;
 
   static std::uint8_t RowState(const std::byte* row) noexcept {
@@ -69,15 +76,22 @@ class TRecordLayout {
     row[0] = static_cast<std::byte>(state);
   }
 
+  // Whether the field has no value in row; SetNull removes its value.
   bool IsNull(const std::byte* row, std::size_t field) const noexcept;
   void SetNull(std::byte* row, std::size_t field) const noexcept;
 
+  // The native value of a field that is not a string (meaningless when null).
   std::int64_t Native(const std::byte* row, std::size_t field) const noexcept;
   // Raises EDatabaseError naming the field when the value is outside what the
   // field's type holds.
   void SetNative(std::byte* row, std::size_t field, std::int64_t value) const;
+  // Whether SetNative would accept value: Boolean 0 or 1, the 16- and 32-bit
+  // ranges, days 1..3652059, times 0..86399999 ms, date-times within those
+  // days, any currency.
   bool IsValidNative(std::size_t field, std::int64_t value) const noexcept;
 
+  // The text of a string field that has a value; valid while the row and the
+  // layout live.
   std::string_view String(const std::byte* row, std::size_t field) const noexcept;
   // Raises EDatabaseError naming the field when the text has more characters
   // than the field's size or holds a NUL character; text is never cut.
@@ -86,7 +100,8 @@ class TRecordLayout {
   // length, since such a record is never stored.
   void SetKeyString(std::byte* row, std::size_t field, std::string_view value) const;
 
-  // Orders two records by one field; null sorts first.
+  // Orders two records by one field: -1, 0 or 1; null sorts first, texts by
+  // their bytes.
   int Compare(const std::byte* a, const std::byte* b, std::size_t field) const noexcept;
 
  private:
@@ -101,15 +116,18 @@ class TRecordLayout {
 
 // A hash of a field name that ignores ASCII case, as names compare.
 std::uint64_t FieldNameHash(std::string_view name) noexcept;
-// Characters of UTF-8 text (bytes that do not continue a character).
+// Characters of UTF-8 text (bytes that do not continue a character); never raises.
 std::size_t Utf8Length(std::string_view text) noexcept;
 
 // Conversions between a TDateTime and the native value of a date, time,
 // date-time or time-stamp slot. The first fails (false) for NaN, infinities
-// and dates outside 0001-01-01 .. 9999-12-31.
+// and dates outside 0001-01-01 .. 9999-12-31 (a time keeps only its time of
+// day and fails only for what SplitDateTime rejects); values are rounded to
+// the millisecond. Neither raises.
 bool DateTimeToNative(TFieldType type, TDateTime value, std::int64_t& native) noexcept;
 TDateTime NativeToDateTime(TFieldType type, std::int64_t native) noexcept;
 
+// Currency natives count units of 1/10000.
 inline constexpr std::int64_t CurrencyScale = 10000;
 
 // The auto-increment counter once the field's largest value was given out:
@@ -131,6 +149,7 @@ class TRecordStore {
   const std::shared_ptr<const TRecordLayout>& LayoutPtr() const noexcept { return FLayout; }
 
   std::uint32_t Count() const noexcept { return FCount; }
+  // Record index 0..Count-1, not checked.
   std::byte* Row(std::uint32_t index) noexcept { return FData.data() + index * RecordSize(); }
   const std::byte* Row(std::uint32_t index) const noexcept {
     return FData.data() + index * RecordSize();
@@ -142,11 +161,15 @@ class TRecordStore {
   void InitRecord(std::byte* row);
   // Frees the child stores of a record that will not be kept.
   void ReleaseRecord(const std::byte* row) noexcept;
-  // Copies a record in; its child stores now belong to the stored row.
+  // Copies a record in; its child stores now belong to the stored row. Append
+  // returns the new row's index; Replace overwrites row index; Erase removes it,
+  // freeing its child stores (the rows after it move up one).
   std::uint32_t Append(const std::byte* row);
   void Replace(std::uint32_t index, const std::byte* row);
   void Erase(std::uint32_t index);
 
+  // The child store of a nested field's handle, which must not have been freed;
+  // std::out_of_range for 0 or a handle beyond those given out.
   TRecordStore& Child(std::uint32_t handle);
   const TRecordStore& Child(std::uint32_t handle) const;
 

@@ -27,10 +27,13 @@ enum TFieldType : std::uint8_t {
   ftTimeStamp = 36,
 };
 
+// "String", "Smallint", ... "TimeStamp" for the types above; "Unknown" for any
+// other value. Never raises.
 std::string_view FieldTypeName(TFieldType type) noexcept;
 
 enum class TDataSetState : std::uint8_t { Inactive, Browse, Edit, Insert, SetKey };
 
+// True for TDataSetState::Edit and TDataSetState::Insert.
 inline bool IsEditState(TDataSetState state) noexcept {
   return state == TDataSetState::Edit || state == TDataSetState::Insert;
 }
@@ -56,16 +59,18 @@ struct TFieldDef;
 // Field definitions of a dataset or of a nested dataset field.
 class TFieldDefs {
  public:
+  // Appends a definition as given; nothing is checked until CheckFieldDefs.
   TFieldDef& Add(std::string Name, TFieldType DataType, Integer Size = 0,
                  bool Required = false);
   void Clear() noexcept;
   std::size_t Count() const noexcept;
   bool Empty() const noexcept { return Count() == 0; }
+  // Index 0..Count-1; std::out_of_range beyond.
   const TFieldDef& operator[](std::size_t index) const;
   TFieldDef& operator[](std::size_t index);
   // -1 when no definition has that name (names compare case-insensitively).
   int IndexOf(std::string_view Name) const noexcept;
-  const TFieldDef* Find(std::string_view Name) const noexcept;
+  const TFieldDef* Find(std::string_view Name) const noexcept;  // nullptr when missing
 
   std::vector<TFieldDef>::const_iterator begin() const noexcept;
   std::vector<TFieldDef>::const_iterator end() const noexcept;
@@ -82,6 +87,7 @@ struct TFieldDef {
   TFieldDefs ChildDefs;  // fields of a nested dataset (ftDataSet)
 };
 
+// Equal names (exactly), types, sizes, Required flags and child definitions.
 bool operator==(const TFieldDef& a, const TFieldDef& b) noexcept;
 bool operator==(const TFieldDefs& a, const TFieldDefs& b) noexcept;
 
@@ -89,8 +95,10 @@ bool operator==(const TFieldDefs& a, const TFieldDefs& b) noexcept;
 bool SameFieldName(std::string_view a, std::string_view b) noexcept;
 
 // Raises EDatabaseError when the definitions cannot be stored: an unknown
-// type, a bad string size, a name that is empty, repeated, reserved or not
-// usable as an XML attribute name, nesting too deep.
+// type, a string size outside 1..MaxStringSize, a name that is empty, repeated
+// (in any letter case), "RowState" or not usable as an XML attribute name
+// (ASCII letters, digits, '_', '-', '.' and any non-ASCII bytes, not starting
+// with a digit, '-' or '.'), nesting deeper than MaxNestingDepth.
 void CheckFieldDefs(const TFieldDefs& defs);
 
 // Nested datasets deeper than this are refused, in code and in files.
@@ -104,7 +112,7 @@ struct TIndexDef {
   std::uint8_t Options;  // TIndexOption bits
 };
 
-// Splits "A;B" into its names, trimming blanks.
+// Splits "A;B" into its names, trimming spaces; empty names are dropped.
 std::vector<std::string> SplitFieldNames(std::string_view names);
 
 }  // namespace zar

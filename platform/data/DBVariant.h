@@ -32,12 +32,14 @@ class TVariant {
 
   TKind Kind() const noexcept { return static_cast<TKind>(FValue.index()); }
   bool IsNull() const noexcept { return Kind() == TKind::Null; }
+  // The value of the kind named; any other kind raises std::bad_variant_access.
   bool AsBoolean() const { return std::get<bool>(FValue); }
   std::int64_t AsInteger() const { return std::get<std::int64_t>(FValue); }
   double AsFloat() const { return std::get<double>(FValue); }
   const std::string& AsString() const { return std::get<std::string>(FValue); }
   TDateTime AsDateTime() const { return std::get<TDateTimeBox>(FValue).Value; }
 
+  // Same kind and equal value; a DateTime never equals a Float.
   friend bool operator==(const TVariant& a, const TVariant& b) noexcept = default;
 
  private:

@@ -24,7 +24,10 @@ struct TDataPacket {
   // AUTOINCVALUE is kept in Rows instead.
   std::vector<std::pair<std::string, std::string>> Params;
 
+  // Replaces the value of the parameter Name (names compare exactly), or adds
+  // it last.
   void SetParam(const std::string& Name, std::string Value);
+  // Removes the parameter Name; nothing when there is none.
   void RemoveParam(std::string_view Name);
 };
 
@@ -43,7 +46,8 @@ struct TFileIdentity {
 // text that is not a well-formed packet, a value that does not convert to its
 // field's type, records that would take far more memory than the text's size
 // allows, or when memory runs out. Identity, when given, receives what the
-// file was.
+// file was. ReadDataPacketFile's <source> is "from '<file>'"; ParseDataPacket
+// reads Xml from memory and names it SourceName.
 TDataPacket ReadDataPacketFile(const std::string& FileName, TFileIdentity* Identity = nullptr);
 TDataPacket ParseDataPacket(std::string_view Xml, std::string_view SourceName);
 
@@ -57,6 +61,8 @@ TDataPacket ParseDataPacket(std::string_view Xml, std::string_view SourceName);
 // Raises EDatabaseError "Cannot write data file '<name>': <reason>".
 void WriteDataPacketFile(const TDataPacket& Packet, const std::string& FileName,
                          TFileIdentity* Expected = nullptr);
+// The packet as the XML text WriteDataPacketFile writes; raises nothing beyond
+// std::bad_alloc.
 std::string DataPacketToXml(const TDataPacket& Packet);
 
 }  // namespace zar

@@ -23,6 +23,8 @@ class TDataSource {
   TDataSource& operator=(const TDataSource&) = delete;
   ~TDataSource();
 
+  // The dataset followed; nullptr for none. Changing it tells the links the new
+  // state (and, from one open dataset to another, that the layout changed).
   TDataSet* DataSet() const noexcept { return FDataSet; }
   void SetDataSet(TDataSet* Value);
   // A disabled source tells its links that the dataset is inactive.
@@ -31,8 +33,15 @@ class TDataSource {
   // Whether a link's Edit may put a browsing dataset into edit mode.
   bool AutoEdit() const noexcept { return FAutoEdit; }
   void SetAutoEdit(bool Value) noexcept { FAutoEdit = Value; }
+  // The dataset's state as the links see it; TDataSetState::Inactive when disabled or unbound.
   TDataSetState State() const noexcept { return FState; }
+  // With AutoEdit, puts a browsing dataset into edit mode (TDataSet::Edit, which
+  // appends on an empty dataset and may raise); otherwise nothing.
   void Edit();
+
+  // OnDataChange follows a field, record, dataset, scroll or layout change of an
+  // active source (Field: the changed field, or nullptr); OnStateChange follows
+  // each change of State().
 
   std::function<void(TDataSource& Sender, TField* Field)> OnDataChange;
   std::function<void(TDataSource& Sender)> OnStateChange;
@@ -71,8 +80,10 @@ class TDataLink {
 
   TDataSource* DataSource() const noexcept { return FDataSource; }
   void SetDataSource(TDataSource* Value);
-  TDataSet* DataSet() const noexcept;
+  TDataSet* DataSet() const noexcept;  // the source's dataset, or nullptr
+  // Whether the source's dataset is open (and the source enabled).
   bool Active() const noexcept { return FActive; }
+  // Whether the dataset is editing or inserting and the link is not read-only.
   virtual bool Editing() const noexcept { return FEditing; }
   bool ReadOnly() const noexcept { return FReadOnly; }
   void SetReadOnly(bool Value);
@@ -80,6 +91,8 @@ class TDataLink {
   virtual bool Edit();
   // Has the control store its pending value (UpdateData).
   void UpdateRecord();
+  // When Action handles this link's source, executes (or updates) it on the
+  // source and returns true; false otherwise.
   bool ExecuteAction(TBasicAction& Action);
   bool UpdateAction(TBasicAction& Action);
 
@@ -112,19 +125,22 @@ class TFieldDataLink : public TDataLink {
   const std::string& FieldName() const noexcept { return FFieldName; }
   // Looks the field up at once when the dataset is open.
   void SetFieldName(std::string Value);
+  // The bound field; nullptr while inactive or when no field has the name.
   TField* Field() const noexcept { return FField; }
   // The bound control, for the control's own use (focus, identity).
   void* Control() const noexcept { return FControl; }
   void SetControl(void* Value) noexcept { FControl = Value; }
   // True while the dataset is editing and the field can be modified.
   bool Editing() const noexcept override { return FFieldEditing; }
+  // The link is not read-only and the field exists and can be modified.
   bool CanModify() const noexcept;
+  // When CanModify, asks the source to start editing; returns Editing().
   bool Edit() override;
   // The control changed the value; it is stored by UpdateData on post.
   void Modified() noexcept { FModified = true; }
   // Gives up the control's pending value: the field's value is shown again.
   void Reset();
-  TDataSetState DataSetState() const noexcept;
+  TDataSetState DataSetState() const noexcept;  // the source's State(), or TDataSetState::Inactive
 
   std::function<void()> OnDataChange;     // the field's value or the record changed
   std::function<void()> OnEditingChange;  // Editing changed

@@ -18,6 +18,7 @@ class TDBCheckBox : public QCheckBox {
  public:
   explicit TDBCheckBox(QWidget* parent = nullptr);
 
+  // Source, field name, read-only flag, bound field and link, as TDBEdit has them.
   TDataSource* DataSource() const noexcept { return FDataLink.DataSource(); }
   void SetDataSource(TDataSource* Value) { FDataLink.SetDataSource(Value); }
   const std::string& DataField() const noexcept { return FDataLink.FieldName(); }
@@ -28,6 +29,7 @@ class TDBCheckBox : public QCheckBox {
   TFieldDataLink& DataLink() noexcept { return FDataLink; }
 
   // Text written for a ticked box (the first alternative); "True" by default.
+  // Setting it, ValueUnchecked or AllowGrayed shows the field's state again.
   const std::string& ValueChecked() const noexcept { return FValueChecked; }
   void SetValueChecked(std::string Value);
   // Text written for an unticked box; "False" by default.

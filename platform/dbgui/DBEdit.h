@@ -18,6 +18,7 @@ class TDBEdit : public QLineEdit {
  public:
   explicit TDBEdit(QWidget* parent = nullptr);
 
+  // The source whose dataset the edit follows; nullptr for none.
   TDataSource* DataSource() const noexcept { return FDataLink.DataSource(); }
   void SetDataSource(TDataSource* Value) { FDataLink.SetDataSource(Value); }
   // Name of the bound field; empty for none.

@@ -35,6 +35,8 @@ class TDBNavigator : public QWidget {
   explicit TDBNavigator(QWidget* parent = nullptr);
   ~TDBNavigator() override;
 
+  // The source whose dataset the buttons work on; nullptr for none (every
+  // button disabled).
   TDataSource* DataSource() const noexcept;
   void SetDataSource(TDataSource* Value);
   // The buttons shown, sharing the width equally; all by default.
@@ -47,7 +49,7 @@ class TDBNavigator : public QWidget {
   // hint ("First record", ...).
   const std::vector<std::string>& Hints() const noexcept { return FHints; }
   void SetHints(std::vector<std::string> Value);
-  // The hint shown for a button now.
+  // The hint shown for a button now: its entry of Hints, else the default.
   std::string Hint(TNavigateBtn Button) const;
   // Asks before Delete; on by default.
   bool ConfirmDelete() const noexcept { return FConfirmDelete; }
@@ -62,6 +64,7 @@ class TDBNavigator : public QWidget {
 
   // Before the operation; raising cancels it.
   std::function<void(TDBNavigator& Sender, TNavigateBtn Button)> BeforeAction;
+  // After the operation (also when there was nothing to do); not when it raised.
   std::function<void(TDBNavigator& Sender, TNavigateBtn Button)> OnClick;
 
  protected:

@@ -34,6 +34,7 @@ class TDataSetModel : public QAbstractTableModel {
   explicit TDataSetModel(QObject* parent = nullptr);
   ~TDataSetModel() override;
 
+  // The source shown; nullptr for none (no rows, no columns).
   TDataSource* DataSource() const noexcept;
   void SetDataSource(TDataSource* Value);
   // The open dataset shown; null while there is none.
@@ -46,7 +47,9 @@ class TDataSetModel : public QAbstractTableModel {
   // when there is none.
   int CurrentRow() const noexcept;
   // Makes the record of Row current, posting or cancelling a pending edit
-  // first. False, with the error reported, when the dataset refuses.
+  // first. True also without a dataset or when Row is current already; false
+  // for a row outside the records, and, with the error reported, when the
+  // dataset refuses.
   bool SetCurrentRow(int Row);
   // No cell can be edited through the model.
   bool ReadOnly() const noexcept { return FReadOnly; }
@@ -70,6 +73,9 @@ class TDataSetModel : public QAbstractTableModel {
   QVariant headerData(int section, Qt::Orientation orientation,
                       int role = Qt::DisplayRole) const override;
   Qt::ItemFlags flags(const QModelIndex& index) const override;
+  // EditRole or FieldValueRole only. True when the value was assigned (and, with
+  // AutoPost, posted); false for another role, a cell that cannot be edited, or,
+  // with the error reported, when the dataset refuses.
   bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
 
  signals:

@@ -6,6 +6,7 @@
 
 namespace zar {
 
+// Text flush left, flush right or centred.
 enum TAlignment : std::uint8_t { taLeftJustify, taRightJustify, taCenter };
 
 }  // namespace zar

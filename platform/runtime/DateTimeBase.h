@@ -13,6 +13,7 @@ using Word = std::uint16_t;
 using Cardinal = std::uint32_t;
 using Integer = std::int32_t;
 
+// Units of one day.
 inline constexpr Integer HoursPerDay = 24;
 inline constexpr Integer MinsPerDay = 24 * 60;
 inline constexpr Integer SecsPerDay = MinsPerDay * 60;
@@ -31,8 +32,9 @@ bool SplitDateTime(TDateTime value, std::int64_t& day, Integer& msOfDay) noexcep
 // The largest magnitude SplitDateTime accepts, in days.
 inline constexpr double MaxSplitDays = 1.0e11;
 
-// The day serial of a value, as SplitDateTime gives it. Whole days, the
-// common case in date arithmetic, skip the millisecond rounding.
+// The day serial of a value, as SplitDateTime gives it (false and 0 where it
+// fails); never raises. Whole days, the common case in date arithmetic, skip
+// the millisecond rounding.
 inline bool DaySerial(TDateTime value, std::int64_t& day) noexcept {
   if (value > -MaxSplitDays && value < MaxSplitDays) {  // false for NaN
     const auto whole = static_cast<std::int64_t>(value);
@@ -45,16 +47,19 @@ inline bool DaySerial(TDateTime value, std::int64_t& day) noexcept {
   return SplitDateTime(value, day, msOfDay);
 }
 
-// Time of day from its parts; fails when a part is at or above its bound
-// (24 hours, 60 minutes, 60 seconds, 1000 milliseconds).
+// True and time set to the fraction of a day when hour 0..23, min and sec 0..59,
+// msec 0..999; false (time untouched) otherwise, never raises.
 bool TryEncodeTime(Word hour, Word min, Word sec, Word msec, TDateTime& time) noexcept;
-// Raises EConvertError "Invalid argument to time encode" on a bad part.
+// The time of day of the parts, range as TryEncodeTime; raises EConvertError
+// "Invalid argument to time encode" otherwise.
 TDateTime EncodeTime(Word hour, Word min, Word sec, Word msec);
-// Parts of the time of day; zeros for a value SplitDateTime rejects.
+// Parts of the time of day of value (its sign ignored, rounded to the
+// millisecond as SplitDateTime rounds); zeros for a value it rejects; never raises.
 void DecodeTime(TDateTime value, Word& hour, Word& min, Word& sec, Word& msec) noexcept;
 
 // A date serial combined with a time of day the way the runtime does it:
-// a date on or before 1899-12-30 carries its time with the serial's sign.
+// added to a serial of 0 or more, subtracted from a negative one (a date
+// before 1899-12-30 carries its time with the serial's sign). Never raises.
 inline TDateTime CombineDateTime(TDateTime date, TDateTime time) noexcept {
   return date >= 0 ? date + time : date - time;
 }

@@ -37,7 +37,8 @@ constexpr int DigitAt(std::string_view text, std::size_t pos, std::size_t& lengt
   return -1;
 }
 
-// The UTF-8 bytes of digit 0..9 in shape.
+// The UTF-8 bytes of digit 0..9 in shape (one byte Latin, two otherwise);
+// a shape outside the enumeration writes Latin.
 constexpr std::string_view DigitText(unsigned digit, TDigitShape shape) noexcept {
   constexpr std::string_view latin = "0123456789";
   constexpr std::string_view persian = "\u06F0\u06F1\u06F2\u06F3\u06F4\u06F5\u06F6\u06F7\u06F8\u06F9";
@@ -50,11 +51,13 @@ constexpr std::string_view DigitText(unsigned digit, TDigitShape shape) noexcept
 }
 
 // text with every digit of the three scripts written in shape; everything
-// else, broken UTF-8 included, is copied unchanged.
+// else, broken UTF-8 included, is copied unchanged. Raises nothing beyond
+// std::bad_alloc.
 std::string ShapeDigits(std::string_view text, TDigitShape shape);
 
-// The name used on command lines and in settings: "latin", "persian",
-// "arabic"; false for anything else (case-sensitive).
+// True and shape set for the names used on command lines and in settings:
+// "latin", "persian", "arabic"; false (shape untouched) for anything else
+// (case-sensitive). Never raises.
 bool DigitShapeFromName(std::string_view name, TDigitShape& shape) noexcept;
 
 }  // namespace zar

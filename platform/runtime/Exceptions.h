@@ -7,6 +7,7 @@
 
 namespace zar {
 
+// Base of the library's errors; Message() and what() give the message.
 class Exception : public std::exception {
  public:
   explicit Exception(std::string message) : FMessage(std::move(message)) {}
@@ -18,31 +19,33 @@ class Exception : public std::exception {
   std::string FMessage;
 };
 
-// Conversion errors of the runtime and of the calendar core.
+// Conversion errors of the runtime and of the calendar core: invalid date or
+// time parts, texts the parsers refuse.
 class EConvertError : public Exception {
  public:
   using Exception::Exception;
 };
 
-// A value outside a control's minimum or maximum.
+// A value outside a control's minimum or maximum (SZarDateTimeMax, SZarDateTimeMin).
 class EZarDateTimeError : public Exception {
  public:
   using Exception::Exception;
 };
 
-// Month calendar cell mapping and inconsistent limits.
+// Month calendar cell mapping (a cell index beyond 41) and limits that cross.
 class ECustomCalendarError : public Exception {
  public:
   using Exception::Exception;
 };
 
-// Month calendar day numbers and date texts.
+// Month calendar day numbers outside 1..31 and dates outside the cells shown.
 class EMonthCalError : public Exception {
  public:
   using Exception::Exception;
 };
 
-// A working-time range that ends before it starts or overlaps another.
+// A working-time range that ends before it starts or overlaps another (raised
+// by the demonstration's work calendar, not by the library).
 class EInvalidTimeRange : public Exception {
  public:
   using Exception::Exception;

@@ -2,6 +2,7 @@
 // Process-wide format settings read by both calendars' formatters and parsers.
 // They are set once at start-up (the demonstration sets ShortDateFormat) and
 // read on every call; there are no locks.
+// The pattern tokens and the parsers' grammar are described in ZarDateUtils.h.
 
 #include <array>
 #include <string>
@@ -12,15 +13,23 @@
 namespace zar {
 
 struct TFormatSettings {
+  // Pattern of ddddd, c, DateToStr and ZarDateToStr; its first d, m, y or e
+  // also orders the numbers of a parsed date.
   std::string ShortDateFormat = "yyyy/mm/dd";
-  std::string LongDateFormat = "dddd d mmmm yyyy";
-  std::string ShortTimeFormat = "hh:nn";
-  std::string LongTimeFormat = "hh:nn:ss";
+  std::string LongDateFormat = "dddd d mmmm yyyy";  // pattern of dddddd
+  std::string ShortTimeFormat = "hh:nn";            // pattern of t
+  std::string LongTimeFormat = "hh:nn:ss";          // pattern of tt, c and TimeToStr
+  // The separators written for "/" and ":" (and in ZarInvalidDateTimeError's
+  // message) and the only ones read between date and between time parts.
   char DateSeparator = '/';   // '\0' writes nothing for "/"
   char TimeSeparator = ':';   // '\0' writes nothing for ":"
+  // Read before parsed milliseconds; also the currency fields' separator.
   char DecimalSeparator = '.';
+  // Written by ampm; read (as well as AM and PM) by the parsers, in any ASCII case.
   std::string TimeAMString = "AM";
   std::string TimePMString = "PM";
+  // A parsed one- or two-digit year lands in the hundred years that start
+  // this many years before the current year; 0 keeps the current century.
   Word TwoDigitYearCenturyWindow = 50;
   // Script of the digits the formatters write for numbers; the parsers read
   // all three scripts whatever it is.

@@ -49,13 +49,16 @@ class TFormatArg {
   double FReal = 0;
 };
 
+// fmt with its directives replaced by args in order, as described above.
 std::string FormatArgs(std::string_view fmt, std::initializer_list<TFormatArg> args);
 
+// Format("Invalid day number %d", 32): FormatArgs with each argument wrapped.
 template <typename... Args>
 std::string Format(std::string_view fmt, const Args&... args) {
   return FormatArgs(fmt, {TFormatArg(args)...});
 }
 
+// c in upper case when it is an ASCII letter a..z; any other byte unchanged.
 constexpr char AsciiUpper(char c) noexcept {
   return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
