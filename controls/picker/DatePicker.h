@@ -8,8 +8,9 @@
 //
 // The class is split by concern: DatePickerValue.cpp (value model, limits,
 // calendar adapters, clipboard), DatePickerEditing.cpp (keyboard, mouse and
-// wheel editing of the segments) and DatePickerPaint.cpp (layout, painting,
-// border, height, hint).
+// wheel editing of the segments), SegmentEntry.cpp (the typing rules those
+// edits follow, free of the widget) and DatePickerPaint.cpp (layout,
+// painting, border, height, hint).
 
 #include <array>
 #include <string>
@@ -26,6 +27,7 @@
 namespace zar {
 
 struct TCalendarRoutines;
+class TSegmentEntry;
 
 class TCustomZarDatePicker : public TCustomControl {
   Q_OBJECT
@@ -229,19 +231,18 @@ class TCustomZarDatePicker : public TCustomControl {
   TDate CalFirstDay() const;
   TDate CalLastDay() const;
   void CheckSupportedDay(TDateTime value) const;
-  static bool WithinLimits(TDateTime value, TDateTime minimum, TDateTime maximum);
 
   // Segment editing (DatePickerEditing.cpp)
   void HandleKey(Word key, TShiftState shift);
   void SetToNow(TPickerState& old, bool clearWholeState);
+  // A copy of the parts and the pending entry under the current settings,
+  // and taking its result back into the fields (nothing is repainted).
+  TSegmentEntry MakeEntry() const;
+  void ApplyEntry(const TSegmentEntry& entry);
   void MoveToVisibleSegment(int step);
   void TypeDigit(int digit);
-  bool TypeIntoSegment(int digit, bool& complete);
-  bool TypeTimeDigit(Word& part, TDatePickerSegment segment, Word digit, Word largestLeading);
   bool WheelStep(TShiftState shift, int delta);
   void ClampAfterEditOf(TDatePickerSegment segment);
-  TDatePickerSegment FocusSegment() const;
-  Word ExpandedYear(int typedYear) const;
 
   // Layout and painting (DatePickerPaint.cpp)
   TSegmentMetrics MeasureSegments();
