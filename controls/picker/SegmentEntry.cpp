@@ -180,10 +180,10 @@ bool TSegmentEntry::Commit() {
     v.MSec = pre.MSec;
     ok = false;
   }
-  if (Outside([&] {
-        return cal.EncodeDateTime(v.Year, v.Month, v.Day, v.Hour, v.Minute, v.Second, v.MSec);
-      },
-              FContext.MinDateTime, FContext.MaxDateTime)) {
+  const auto encodeDateTime = [&] {
+    return cal.EncodeDateTime(v.Year, v.Month, v.Day, v.Hour, v.Minute, v.Second, v.MSec);
+  };
+  if (Outside(encodeDateTime, FContext.MinDateTime, FContext.MaxDateTime)) {
     v.Year = pre.Year;
     v.Month = pre.Month;
     v.Day = pre.Day;
