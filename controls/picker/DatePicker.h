@@ -45,7 +45,8 @@ class TCustomZarDatePicker : public TCustomControl {
   // Placement of the segments in the text area (mirrored right-to-left).
   TAlignment Alignment() const { return FAlignment; }
   void SetAlignment(TAlignment value);
-  // Whether Shift+Space and a double click switch the calendar; shows the marker.
+  // Whether Shift+Space and a double click switch the calendar; a date shown in
+  // the Gregorian calendar then carries a corner marker.
   bool AllowCalendarSwitch() const { return FAllowCalendarSwitch; }
   void SetAllowCalendarSwitch(bool value);
   // Whether Delete and Ctrl+X make the picker null (blank segments).
@@ -74,7 +75,7 @@ class TCustomZarDatePicker : public TCustomControl {
   // Whether Hint is a FormatDateTime pattern of the value (no hint while null).
   bool FormattedHint() const { return FFormattedHint; }
   void SetFormattedHint(bool value) { FFormattedHint = value; }
-  // Whether a null picker that allows null is underlined in red.
+  // Whether a null picker that allows null is underlined with a red dotted line.
   bool HighlightRequired() const { return FHighlightRequired; }
   void SetHighlightRequired(bool value);
   // Whether two typed year digits complete the year where it is not typed last.
