@@ -251,7 +251,7 @@ void TCustomZarMonthCalendar::KeyDown(Word& Key, TShiftState Shift) {
     Key = 0;
     return;
   }
-  if (Key < VK_SPACE || Key > VK_DOWN) return;
+  if (Key < vk::Space || Key > vk::Down) return;
   const TDateTime oldDate = FDate;
   if (SingleMode()) {
     Navigate(Key, Shift);
@@ -264,14 +264,14 @@ void TCustomZarMonthCalendar::KeyDown(Word& Key, TShiftState Shift) {
       ToggleCell(CellToIndex(static_cast<Word>(Col()), static_cast<Word>(Row())));
     TFlagScope shiftSelecting(FShiftSelecting);
     switch (Key) {
-      case VK_END: GotoDate(FMonthEnd, false); break;
-      case VK_HOME: GotoDate(FMonthStart, false); break;
-      case VK_LEFT:
-      case VK_RIGHT:
+      case vk::End: GotoDate(FMonthEnd, false); break;
+      case vk::Home: GotoDate(FMonthStart, false); break;
+      case vk::Left:
+      case vk::Right:
         if (!Wrap(Key)) GridKeyStep(Key, Shift);
         break;
-      case VK_PRIOR:
-      case VK_NEXT: break;
+      case vk::Prior:
+      case vk::Next: break;
       default: GridKeyStep(Key, Shift); break;
     }
   } else {
@@ -292,19 +292,19 @@ void TCustomZarMonthCalendar::Navigate(Word Key, TShiftState Shift) {
   CalDecodeDate(FDate, year, month, day);
   TDateTime target = FDate;
   switch (Key) {
-    case VK_SPACE:
+    case vk::Space:
       if (!ctrl) return;  // the grid has no step for Space
       target = zar::Date();
       break;
-    case VK_PRIOR: target = CalIncMonth(FDate, ctrl ? -12 : -1); break;
-    case VK_NEXT: target = CalIncMonth(FDate, ctrl ? 12 : 1); break;
-    case VK_END: target = ctrl ? CalEncodeDate(static_cast<Word>(year + 1), 1, 1) - 1 : FMonthEnd; break;
-    case VK_HOME: target = ctrl ? CalEncodeDate(year, 1, 1) : FMonthStart; break;
-    case VK_LEFT:
-    case VK_RIGHT:
+    case vk::Prior: target = CalIncMonth(FDate, ctrl ? -12 : -1); break;
+    case vk::Next: target = CalIncMonth(FDate, ctrl ? 12 : 1); break;
+    case vk::End: target = ctrl ? CalEncodeDate(static_cast<Word>(year + 1), 1, 1) - 1 : FMonthEnd; break;
+    case vk::Home: target = ctrl ? CalEncodeDate(year, 1, 1) : FMonthStart; break;
+    case vk::Left:
+    case vk::Right:
       if (ctrl || !Wrap(Key)) GridKeyStep(Key, Shift);
       return;
-    case VK_DOWN:
+    case vk::Down:
       if (!ctrl && FOptions.Contains(mcoToday) && Row() == RowCount() - 2) return;
       GridKeyStep(Key, Shift);
       return;
@@ -317,7 +317,7 @@ void TCustomZarMonthCalendar::Navigate(Word Key, TShiftState Shift) {
 
 // Continues a horizontal move across the week rows.
 bool TCustomZarMonthCalendar::Wrap(Word Key) {
-  const Word forward = UseRightToLeftAlignment() ? VK_LEFT : VK_RIGHT;
+  const Word forward = UseRightToLeftAlignment() ? vk::Left : vk::Right;
   const int lastWeekRow = FOptions.Contains(mcoToday) ? RowCount() - 2 : RowCount() - 1;
   if (Key == forward) {
     if (Col() != ColCount() - 1 || Row() >= lastWeekRow) return false;

@@ -73,7 +73,7 @@ class TDataSet {
 
   // ---- State and navigation --------------------------------------------------
   TDataSetState State() const noexcept { return FState; }
-  bool Active() const noexcept { return FState != dsInactive; }
+  bool Active() const noexcept { return FState != TDataSetState::Inactive; }
   void SetActive(bool Value);
   void Open();
   void Close();
@@ -180,7 +180,7 @@ class TDataSet {
   const std::string& IndexFieldNames() const noexcept { return FIndexFieldNames; }
   void SetIndexFieldNames(std::string Value);
   // Range keys: the index fields are then assigned through the fields (state
-  // dsSetKey); fields left null do not bound the range.
+  // TDataSetState::SetKey); fields left null do not bound the range.
   void SetRangeStart();
   void SetRangeEnd();
   void ApplyRange();
@@ -279,7 +279,7 @@ class TDataSet {
   bool FDynamicFields = false;
   std::vector<TIndexDef> FIndexDefs;
 
-  TDataSetState FState = dsInactive;
+  TDataSetState FState = TDataSetState::Inactive;
   TRecordStore* FStore = nullptr;
   std::unique_ptr<TRecordStore> FEmptyDetailStore;  // a detail without a master record
   std::vector<std::uint32_t> FView;
