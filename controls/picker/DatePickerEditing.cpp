@@ -1,21 +1,21 @@
-// Segment editing: the caret segment, typed digit entry with completion and
-// automatic move, stepping and jumping with the keys, the wheel, the mouse,
-// the null gestures, the clipboard keys and the calendar-switch gestures.
+// Segment editing as events: the keys, the wheel, the mouse, the focus, the
+// null gestures, the clipboard keys and the calendar-switch gestures. The
+// typing rules themselves (digit entry, completion, typing order, commit,
+// part stepping) are TSegmentEntry's, in SegmentEntry.cpp; here they are
+// applied to the fields, repainted and reported.
 
 #include <algorithm>
-#include <vector>
 
 #include "DatePicker.h"
 #include "GregorianDates.h"
 #include "HostServices.h"
 #include "PickerAccessible.h"
+#include "SegmentEntry.h"
 #include "ZarDateUtils.h"
 
 namespace zar {
 
 namespace {
-
-constexpr Word MaxYear = 9999;
 
 // The value of a digit typed on any keyboard: ASCII, and the Extended
 // Arabic-Indic (Persian) and Arabic-Indic digits of Iranian layouts; -1 for
@@ -34,17 +34,47 @@ bool SameDateAndTime(const TPickerState& a, const TPickerState& b) {
          a.Minute == b.Minute && a.Second == b.Second;
 }
 
-// Hour h of the half of the day (AM or PM) that holds reference.
-Word InSameHalf(Word h, Word reference) { return static_cast<Word>(reference > 11 ? h + 12 : h); }
+}  // namespace
 
-// Wraps value into [low, high], one step past an end giving the other end.
-Word Wrap(int value, int low, int high) {
-  if (value > high) return static_cast<Word>(low);
-  if (value < low) return static_cast<Word>(high);
-  return static_cast<Word>(value);
+// ---- The segment entry ------------------------------------------------------------------
+
+// The typing rules work on a copy of the parts and the pending entry under
+// the current settings; ApplyEntry takes the result back.
+TSegmentEntry TCustomZarDatePicker::MakeEntry() const {
+  TSegmentEntryContext context;
+  context.Calendar = &Calendar();
+  context.Kind = FKind;
+  context.VisibleSegments = FVisibleSegments;
+  context.AutoMove = FAutoMove;
+  context.AutoMoveDirection = FAutoMoveDirection;
+  context.ShowSecond = FShowSecond;
+  context.Use12HourClock = FUse12HourClock;
+  context.IntelliYearDigits = FIntelliYearDigits;
+  context.CenturyWindow = FormatSettings.TwoDigitYearCenturyWindow;
+  context.CurrentYear = CalCurrentYear();
+  context.MinDate = FMinDate;
+  context.MaxDate = FMaxDate;
+  context.MinTime = FMinTime;
+  context.MaxTime = FMaxTime;
+  context.MinDateTime = FMinDateTime;
+  context.MaxDateTime = FMaxDateTime;
+  return TSegmentEntry(context, {GetState(), CurrentSegment, Editing, LastDigit, PreEditState});
 }
 
-}  // namespace
+void TCustomZarDatePicker::ApplyEntry(const TSegmentEntry& entry) {
+  const TSegmentEntryState s = entry.State();
+  Year = s.Value.Year;
+  Month = s.Value.Month;
+  Day = s.Value.Day;
+  Hour = s.Value.Hour;
+  Minute = s.Value.Minute;
+  Second = s.Value.Second;
+  MSec = s.Value.MSec;
+  CurrentSegment = s.CurrentSegment;
+  Editing = s.Editing;
+  LastDigit = s.LastDigit;
+  PreEditState = s.PreEditState;
+}
 
 // ---- Key down ----------------------------------------------------------------------------
 
@@ -146,11 +176,7 @@ void TCustomZarDatePicker::SetToNow(TPickerState& old, bool clearWholeState) {
 
 void TCustomZarDatePicker::MoveToVisibleSegment(int step) {
   const TDatePickerSegment old = CurrentSegment;
-  int i = CurrentSegment;
-  do {
-    i = (i + step + DatePickerSegmentCount) % DatePickerSegmentCount;
-  } while (!FVisibleSegments.Contains(static_cast<TDatePickerSegment>(i)));
-  CurrentSegment = static_cast<TDatePickerSegment>(i);
+  CurrentSegment = MakeEntry().NextVisibleSegment(step);
   SegmentChanged(old);
 }
 
@@ -170,149 +196,37 @@ void TCustomZarDatePicker::KeyPress(char32_t& Key) {
   TypeDigit(digit);
 }
 
+// The entry applies the digit (SegmentEntry.cpp); the picker repaints,
+// commits a completed segment and moves the caret on.
 void TCustomZarDatePicker::TypeDigit(int digit) {
   TPickerState s = GetState();
-  if (!Editing) {
-    PreEditState = s;
-    Editing = true;
+  TSegmentEntry entry = MakeEntry();
+  const TSegmentEntry::TDigitResult typed = entry.TypeDigit(digit);
+  ApplyEntry(entry);
+  if (!typed.Applied) return;
+  // A null picker leaves the null state at the first digit, also when
+  // the digit repeats the hidden value.
+  if (FIsNull && SameDateAndTime(GetState(), s)) s.Year = 0;
+  ValueChanged(s, false);
+  if (typed.Complete && CommitEntry()) {
+    AutoMoveNext();
     LastDigit = -1;
   }
-  bool complete = false;
-  if (TypeIntoSegment(digit, complete)) {
-    // A null picker leaves the null state at the first digit, also when
-    // the digit repeats the hidden value.
-    if (FIsNull && SameDateAndTime(GetState(), s)) s.Year = 0;
-    ValueChanged(s, false);
-    if (complete && CommitEntry()) {
-      AutoMoveNext();
-      LastDigit = -1;
-    }
-  }
-  if (Editing) LastDigit = static_cast<std::int8_t>(digit);
-}
-
-// Applies the digit to the current segment. Returns false for a leading
-// zero of the month or day, which only waits for the next digit.
-bool TCustomZarDatePicker::TypeIntoSegment(int digit, bool& complete) {
-  const Word d = static_cast<Word>(digit);
-  const bool pending = LastDigit >= 0;
-  switch (CurrentSegment) {
-    case dsYear: {
-      Year = Year < 1000 && pending ? static_cast<Word>(Year * 10 + d) : d;
-      const bool intelliOrder = FAutoMoveDirection == amdYMD || FKind == dtkDateTime;
-      complete = Year > 999 || (FIntelliYearDigits && FAutoMove && (Year > 9 || pending) &&
-                                intelliOrder);
-      break;
-    }
-    case dsMonth:
-    case dsDay: {
-      Word& part = CurrentSegment == dsMonth ? Month : Day;
-      const Word candidate = static_cast<Word>(part * 10 + d);
-      if (IsValidDigitValue(CurrentSegment, candidate) && LastDigit > 0)
-        part = candidate;
-      else if (d > 0)
-        part = d;
-      else
-        return false;
-      complete = part > (CurrentSegment == dsMonth ? 1 : 3) || LastDigit == 0;
-      break;
-    }
-    case dsHour:
-      if (!FUse12HourClock) {
-        complete = TypeTimeDigit(Hour, dsHour, d, 2);
-      } else if (pending && LastDigit <= 1 && (LastDigit == 0 || d <= 2)) {
-        // 0d gives d o'clock, 10 and 11 themselves, 12 twelve o'clock; all
-        // in the half of the day of the first digit.
-        const Word h = LastDigit == 0 ? d : static_cast<Word>(d == 2 ? 0 : 10 + d);
-        Hour = InSameHalf(h, Hour);
-        complete = true;
-      } else {
-        // A first digit, or one that cannot follow it (13 to 19 are no
-        // hours of a 12-hour clock): the digit starts the hour afresh.
-        Hour = InSameHalf(d, Hour);
-        complete = d > 1 || pending;
-      }
-      break;
-    case dsMinute: complete = TypeTimeDigit(Minute, dsMinute, d, 5); break;
-    case dsSecond: complete = TypeTimeDigit(Second, dsSecond, d, 5); break;
-    case dsMSec:
-    case dsAmPm: break;
-  }
-  return true;
-}
-
-// A two-digit time part: a second digit completes a valid value; otherwise
-// the digit starts the part afresh and completes it when no second digit
-// could follow (above largestLeading).
-bool TCustomZarDatePicker::TypeTimeDigit(Word& part, TDatePickerSegment segment, Word digit,
-                                         Word largestLeading) {
-  const Word candidate = static_cast<Word>(part * 10 + digit);
-  if (IsValidDigitValue(segment, candidate) && LastDigit >= 0) {
-    part = candidate;
-    return true;
-  }
-  part = digit;
-  return digit > largestLeading;
 }
 
 bool TCustomZarDatePicker::IsValidDigitValue(TDatePickerSegment segment, Word value) {
-  switch (segment) {
-    case dsMonth: return value >= 1 && value <= 12;
-    case dsDay:
-      if (FAutoMove && FAutoMoveDirection == amdYMD)
-        return value >= 1 && value <= CalDaysInMonth(Year, Month);
-      // The month may still be typed after the day: a day this month
-      // lacks moves to a month of 31 days.
-      if (value < 1 || value > 31) return false;
-      if (value > CalDaysInMonth(Year, Month)) Month = 1;
-      return true;
-    case dsHour: return value <= 23;
-    case dsMinute:
-    case dsSecond: return value <= 59;
-    default: return true;
-  }
+  TSegmentEntry entry = MakeEntry();
+  const bool valid = entry.IsValidDigitValue(segment, value);
+  ApplyEntry(entry);  // a day this month lacks may have changed the month
+  return valid;
 }
 
 bool TCustomZarDatePicker::CommitEntry() {
   if (!Editing) return true;
   const TPickerState s = GetState();
-  CompleteYear();
-  ClampDay();
-  // Parts that do not encode count as outside the limits.
-  auto outside = [](auto encode, TDateTime minimum, TDateTime maximum) {
-    try {
-      return !WithinLimits(encode(), minimum, maximum);
-    } catch (const EConvertError&) {
-      return true;
-    }
-  };
-  const TPickerState& pre = PreEditState;
-  bool ok = true;
-  if (outside([this] { return CalEncodeDate(Year, Month, Day); }, FMinDate, FMaxDate)) {
-    Year = pre.Year;
-    Month = pre.Month;
-    Day = pre.Day;
-    ok = false;
-  }
-  if (outside([this] { return EncodeTime(Hour, Minute, Second, MSec); }, FMinTime, FMaxTime)) {
-    Hour = pre.Hour;
-    Minute = pre.Minute;
-    Second = pre.Second;
-    MSec = pre.MSec;
-    ok = false;
-  }
-  if (outside([this] { return CalEncodeDateTime(Year, Month, Day, Hour, Minute, Second, MSec); },
-              FMinDateTime, FMaxDateTime)) {
-    Year = pre.Year;
-    Month = pre.Month;
-    Day = pre.Day;
-    Hour = pre.Hour;
-    Minute = pre.Minute;
-    Second = pre.Second;
-    MSec = pre.MSec;
-    ok = false;
-  }
-  Editing = false;
+  TSegmentEntry entry = MakeEntry();
+  const bool ok = entry.Commit();
+  ApplyEntry(entry);
   // Repaints what completion and the limits changed; a picker made null
   // while the entry was pending (Delete does not commit) leaves the null
   // state here and reports that on its own.
@@ -321,68 +235,26 @@ bool TCustomZarDatePicker::CommitEntry() {
   return ok;
 }
 
-// The year that a typed year of one or two digits stands for: the one
-// ending in those digits within the century window [CY - W, CY - W + 99].
-Word TCustomZarDatePicker::ExpandedYear(int typedYear) const {
-  const int cy = CalCurrentYear();
-  const int w = FormatSettings.TwoDigitYearCenturyWindow;
-  int year = typedYear + ((cy - w) / 100) * 100;
-  if (w > 0 && year < cy - w) year += 100;
-  return static_cast<Word>(year);
-}
-
 void TCustomZarDatePicker::CompleteYear() {
-  if (Year < 100) {
-    const int year = ExpandedYear(Year);
-    // A window reaching outside the supported years keeps the old year.
-    Year = year >= CalMinYear() && year <= MaxYear ? static_cast<Word>(year) : PreEditState.Year;
-  } else if (Year < CalMinYear()) {
-    Year = PreEditState.Year;
-  }
+  TSegmentEntry entry = MakeEntry();
+  entry.CompleteYear();
+  ApplyEntry(entry);
 }
 
 void TCustomZarDatePicker::AutoMoveNext() {
-  if (!FAutoMove) return;
-  std::vector<TDatePickerSegment> order;
-  if (FKind != dtkTime) {
-    if (FAutoMoveDirection == amdYMD)
-      order = {dsYear, dsMonth, dsDay};
-    else
-      order = {dsDay, dsMonth, dsYear};
-  }
-  if (FKind != dtkDate) {
-    order.insert(order.end(), {dsHour, dsMinute});
-    if (FShowSecond) order.push_back(dsSecond);
-  }
-  const auto at = std::find(order.begin(), order.end(), CurrentSegment);
-  if (at == order.end()) return;
   const TDatePickerSegment old = CurrentSegment;
-  if (at + 1 != order.end())
-    CurrentSegment = *(at + 1);
-  else if (FKind == dtkDateTime && FAutoMoveDirection == amdDMY)
-    CurrentSegment = dsDay;
+  TSegmentEntry entry = MakeEntry();
+  if (!entry.AutoMoveNext()) return;
+  ApplyEntry(entry);
   SegmentChanged(old);
 }
 
 // ---- Stepping --------------------------------------------------------------------------------
 
 void TCustomZarDatePicker::StepSegment(TDatePickerSegment segment, int delta) {
-  switch (segment) {
-    case dsYear:
-      Year = Wrap(Year + delta, CalMinYear(), MaxYear);
-      if (Month == CalLeapMonth()) ClampDay();
-      break;
-    case dsMonth:
-      Month = Wrap(Month + delta, 1, 12);
-      ClampDay();
-      break;
-    case dsDay: Day = Wrap(Day + delta, 1, CalDaysInMonth(Year, Month)); break;
-    case dsHour: Hour = Wrap(Hour + delta, 0, 23); break;
-    case dsMinute: Minute = Wrap(Minute + delta, 0, 59); break;
-    case dsSecond: Second = Wrap(Second + delta, 0, 59); break;
-    case dsAmPm: Hour = static_cast<Word>(Hour > 11 ? Hour - 12 : Hour + 12); break;
-    case dsMSec: break;
-  }
+  TSegmentEntry entry = MakeEntry();
+  entry.StepSegment(segment, delta);
+  ApplyEntry(entry);
   ClampAfterEditOf(segment);
 }
 
@@ -397,25 +269,9 @@ void TCustomZarDatePicker::ClampAfterEditOf(TDatePickerSegment segment) {
 }
 
 void TCustomZarDatePicker::JumpToLimit(TDatePickerSegment segment, bool toLowest) {
-  switch (segment) {
-    case dsYear: {
-      const int low = CalCurrentYear() - FormatSettings.TwoDigitYearCenturyWindow;
-      const int year = toLowest ? low : low + 99;
-      Year = static_cast<Word>(std::clamp<int>(year, CalMinYear(), MaxYear));
-      if (Month == CalLeapMonth()) ClampDay();
-      break;
-    }
-    case dsMonth:
-      Month = toLowest ? 1 : 12;
-      if (Month == CalLeapMonth()) ClampDay();
-      break;
-    case dsDay: Day = toLowest ? 1 : CalDaysInMonth(Year, Month); break;
-    case dsHour:
-    case dsAmPm: Hour = toLowest ? 0 : 23; break;
-    case dsMinute: Minute = toLowest ? 0 : 59; break;
-    case dsSecond: Second = toLowest ? 0 : 59; break;
-    case dsMSec: break;
-  }
+  TSegmentEntry entry = MakeEntry();
+  entry.JumpToLimit(segment, toLowest);
+  ApplyEntry(entry);
   ClampAfterEditOf(segment);
 }
 
@@ -494,14 +350,9 @@ void TCustomZarDatePicker::DblClick() {
 
 // ---- Focus --------------------------------------------------------------------------------------
 
-TDatePickerSegment TCustomZarDatePicker::FocusSegment() const {
-  if (FKind == dtkTime) return dsHour;
-  return FAutoMoveDirection == amdYMD ? dsYear : dsDay;
-}
-
 void TCustomZarDatePicker::FocusGained() {
   TCustomControl::FocusGained();
-  if (FAutoMove) CurrentSegment = FocusSegment();
+  if (FAutoMove) CurrentSegment = MakeEntry().FocusSegment();
   Invalidate();
   TDatePickerAccessible::NotifySegmentFocus(this);
 }

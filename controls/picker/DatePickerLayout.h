@@ -21,33 +21,39 @@ struct TSegmentMetrics {
 
 // Left and right edge of one segment; (0, 0) for a hidden segment.
 struct TSegmentBounds {
-  int Left = 0;
-  int Right = 0;
+  int Left = 0;   // client x of the first pixel
+  int Right = 0;  // client x just past the last pixel
+  // Whether both edges are equal.
   friend constexpr bool operator==(const TSegmentBounds&, const TSegmentBounds&) noexcept = default;
 };
 
+// The picker's settings that the layout depends on.
 struct TSegmentLayoutOptions {
-  TZarDateTimeKind Kind = dtkDate;
-  TDatePickerSegments Visible;
-  bool ShowSecond = false;
-  bool Use12HourClock = false;
+  TZarDateTimeKind Kind = dtkDate;  // decides the gap between the date and the time
+  TDatePickerSegments Visible;  // segments to place; the others get (0, 0)
+  bool ShowSecond = false;      // a seconds segment and its separator
+  bool Use12HourClock = false;  // an AM/PM segment of width ap and its separator
   TAlignment Alignment = taCenter;  // already mirrored for right-to-left
 };
 
+// The result of ComputeSegmentLayout.
 struct TSegmentLayout {
-  std::array<TSegmentBounds, DatePickerSegmentCount> SegmentBounds{};
+  std::array<TSegmentBounds, DatePickerSegmentCount> SegmentBounds{};  // by segment index
   TRect TextBand;  // first segment's left to the last gap's end, one text line high
 };
 
-// Width of all segments and separators of a kind.
+// Width of all segments and separators of a kind (a date kind ignores the
+// time options); any metrics, no failure.
 int SegmentsTotalWidth(const TSegmentMetrics& m, const TSegmentLayoutOptions& options);
 
 // Places the segments left to right in index order inside textArea; the
-// text line is centred vertically in a client area of clientHeight.
+// text line is centred vertically in a client area of clientHeight. Segments
+// wider than textArea overflow it (no failure, no clipping).
 TSegmentLayout ComputeSegmentLayout(const TSegmentMetrics& m, const TSegmentLayoutOptions& options,
                                     const TRect& textArea, int clientHeight);
 
-// Right-to-left reading exchanges left and right justification.
+// Right-to-left reading exchanges left and right justification; the alignment
+// itself otherwise (and for taCenter).
 constexpr TAlignment MirroredAlignment(TAlignment a, bool rightToLeft) noexcept {
   if (!rightToLeft || a == taCenter) return a;
   return a == taLeftJustify ? taRightJustify : taLeftJustify;

@@ -186,10 +186,6 @@ void TCustomZarDatePicker::SetUseCurrentTime(bool value) {
 
 // ---- Limits ----------------------------------------------------------------------------
 
-bool TCustomZarDatePicker::WithinLimits(TDateTime value, TDateTime minimum, TDateTime maximum) {
-  return !(minimum != 0 && value < minimum) && !(maximum != 0 && value > maximum);
-}
-
 std::string TCustomZarDatePicker::ValueText(TLimitKind kind, TDateTime value) const {
   switch (kind) {
     case TLimitKind::Date: return CalDateToStr(value);
