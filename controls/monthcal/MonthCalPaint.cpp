@@ -11,6 +11,7 @@
 #include "HostControls.h"
 #include "MonthCalScope.h"
 #include "MonthCalendar.h"
+#include "MonthGrid.h"
 #include "YearEdit.h"
 
 namespace zar {
@@ -64,9 +65,9 @@ void TCustomZarMonthCalendar::Paint() {
   DrawCells(FixedCols(), FixedRows(), gridRight, gridBottom, {}, focused);             // days
 
   const TDateTime today = zar::Date();
-  if (FOptions.Contains(mcoTodayCircle) && FMonthStart <= today && today <= FMonthEnd) {
+  if (FOptions.Contains(mcoTodayCircle) && FGrid->InMonth(today)) {
     Word col, row;
-    IndexToCell(static_cast<Word>(today - FFirstCell), col, row);
+    IndexToCell(static_cast<Word>(today - FGrid->FirstCell()), col, row);
     canvas.Brush().SetStyle(bsClear);
     DrawTodayCircle(LogicalCellRect(col, row));
   }

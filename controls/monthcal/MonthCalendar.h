@@ -12,7 +12,9 @@
 // The class is split by concern: MonthCalModel.cpp (layout, cell content,
 // limits, GotoDate), MonthCalSelection.cpp (selection, keys, mouse, wheel,
 // options), MonthCalPaint.cpp (painting, sizing, colours) and
-// MonthCalTitle.cpp (the title band).
+// MonthCalTitle.cpp (the title band). The month's layout and the selected
+// days are values of their own, TMonthGrid (MonthGrid.h) and TDaySelection
+// (DaySelection.h), that the calendar owns and asks.
 
 #include <array>
 #include <cstdint>
@@ -31,6 +33,9 @@ namespace zar {
 
 struct TCalendarRoutines;
 class TLabel;
+class TDaySelection;
+class TMonthGrid;
+struct TMonthGridShape;
 class TPanel;
 class TPopupMenu;
 class TSpeedButton;
@@ -88,10 +93,10 @@ class TCustomZarMonthCalendar : public TCustomGrid {
   ~TCustomZarMonthCalendar() override;
 
   // ---- The displayed month and its cells ---------------------------------------
-  TDateTime FirstCellDate() const { return FFirstCell; }
-  TDateTime LastCellDate() const { return FFirstCell + 41; }
-  TDateTime MonthStart() const { return FMonthStart; }
-  TDateTime MonthEnd() const { return FMonthEnd; }
+  TDateTime FirstCellDate() const;
+  TDateTime LastCellDate() const;
+  TDateTime MonthStart() const;
+  TDateTime MonthEnd() const;
   // Raises ECustomCalendarError for a cell outside the day area.
   Word CellToIndex(Word ACol, Word ARow) const;
   void IndexToCell(Word Index, Word& Col, Word& Row) const;
@@ -146,7 +151,7 @@ class TCustomZarMonthCalendar : public TCustomGrid {
   void SetMaxDate(TDate Value);
   TDate MinDate() const { return FMinDate; }
   void SetMinDate(TDate Value);
-  Integer MaxSelectRange() const { return FMaxSelectRange; }
+  Integer MaxSelectRange() const;
   void SetMaxSelectRange(Integer Value);
   TMonthCalOptions Options() const { return FOptions; }
   void SetOptions(TMonthCalOptions Value);
@@ -266,15 +271,19 @@ class TCustomZarMonthCalendar : public TCustomGrid {
   Cardinal WeekdayDaysMask(Word Year, Word Month, Word WeekDay) const;
 
   // ---- Model helpers --------------------------------------------------------------------------
+  void ApplyGridShape(TMonthGridShape Shape);
+  // The day cell index of the grid's current cell.
+  int CurrentIndex() const;
   void MoveCursor(TDateTime Value);
   void MoveDateOntoLimit(TDate& Limit, TDate Value);
   TDateTime GetRange(int Index) const;
   bool MultiMode() const { return FOptions.Contains(mcoMultiSelect); }
   bool RangeMode() const { return FOptions.Contains(mcoRangeSelect); }
   bool SingleMode() const { return !MultiMode() && !RangeMode(); }
-  bool IsCellSelected(int Index) const { return (FSelectedCells >> Index) & 1U; }
   void ToggleCell(int Index);
   void InvalidateIndex(int Index);
+  // Repaints the day cells of a mask, bit i for day cell i.
+  void InvalidateIndexes(std::uint64_t Cells);
   bool SelectIndex(int Index);
   void ToggleCells(int First, int Step, int Last);
   void Navigate(Word Key, TShiftState Shift);
@@ -294,14 +303,10 @@ class TCustomZarMonthCalendar : public TCustomGrid {
   void RealignTitle();
 
   // The fields of the month layout and the selection.
-  Integer FFirstCell = 0;
+  std::unique_ptr<TMonthGrid> FGrid;  // never null
+  std::unique_ptr<TDaySelection> FSelection;  // never null
   bool FShiftSelecting = false;
-  std::uint64_t FSelectedCells = 0;  // bit i: day cell i (multi mode)
   bool FMouseSelecting = false;
-  Integer FSelEnd = 0;
-  Integer FSelAnchor = 0;
-  TDateTime FMonthStart = 0;
-  TDateTime FMonthEnd = 0;
   bool FUpdating = false;
   bool FLoading = false;
 
@@ -324,7 +329,6 @@ class TCustomZarMonthCalendar : public TCustomGrid {
   bool FDefaultDrawing = true;
   TDigitShape FDigitShape = dgLatin;
   TDate FMaxDate = 0;
-  Integer FMaxSelectRange = 0;
   TDate FMinDate = 0;
   Cardinal FMonthBoldDays = 0;
   std::unique_ptr<std::array<void*, 31>> FDayData;
