@@ -6,17 +6,16 @@
 #include <cstdlib>
 
 #include "CalendarRoutines.h"
-#include "DaySelection.h"
 #include "ControlAccessibility.h"
+#include "DaySelection.h"
 #include "GregorianDates.h"
-#include "HostControls.h"
 #include "MonthCalAccessible.h"
 #include "MonthCalScope.h"
+#include "MonthCalTitleBand.h"
 #include "MonthCalendar.h"
 #include "MonthGrid.h"
 #include "QtDates.h"
 #include "TextFormat.h"
-#include "YearEdit.h"
 #include "ZarDateUtils.h"
 
 namespace zar {
@@ -41,6 +40,7 @@ TCustomZarMonthCalendar::TCustomZarMonthCalendar(QWidget* parent)
     : TCustomGrid(parent),
       FSelection(std::make_unique<TDaySelection>()),
       FCalColors(std::make_unique<TMonthCalendarColors>(this)) {
+  FTitleBand = NewTitleBand();
   resize(305, 154);
   FDate = Today();
   FGrid = std::make_unique<TMonthGrid>(
@@ -55,11 +55,8 @@ TCustomZarMonthCalendar::TCustomZarMonthCalendar(QWidget* parent)
   InstallControlAccessibility();
 }
 
-// An open year editor loses the focus while the widget base destroys the
-// children; by then the calendar that would take its year is gone.
-TCustomZarMonthCalendar::~TCustomZarMonthCalendar() {
-  if (FYearEdit) FYearEdit->OnEndEdit = {};
-}
+// The title band detaches its controls before the widget base frees them.
+TCustomZarMonthCalendar::~TCustomZarMonthCalendar() = default;
 
 void TCustomZarMonthCalendar::Loaded() {
   FLoading = false;
@@ -71,7 +68,7 @@ void TCustomZarMonthCalendar::CreateWnd() {
   SetColor(CalColors().MonthBackColor());
   if (FAutoSize) AdjustCalendarSize();
   // A re-created window keeps the title band and the layout it has.
-  if (!FTitlePanel) {
+  if (!TitlePanel()) {
     UpdateTitleControls();
     UpdateCalendar();
     DoYMChange();
@@ -236,10 +233,7 @@ void TCustomZarMonthCalendar::UpdateCalendar() {
   IndexToCell(static_cast<Word>(FDate - FGrid->FirstCell()), col, row);
   MoveCurrent(col, row);
   if (!SingleMode()) ResetSelection(false, true);
-  if (FTitlePanel) {
-    FTitleLabel->SetCaption(CalMonthName(month) + " " + ShapedNumber(year));
-    UpdateTitleLayout();
-  }
+  if (TitlePanel()) UpdateTitleCaption();
 }
 
 void TCustomZarMonthCalendar::MoveCursor(TDateTime Value) {
@@ -442,13 +436,8 @@ void TCustomZarMonthCalendar::SetUseCurrentDate(bool Value) {
 void TCustomZarMonthCalendar::SetDigitShape(TDigitShape Value) {
   if (Value == FDigitShape) return;
   FDigitShape = Value;
-  if (FYearUpDown) FYearUpDown->SetDigitShape(Value);
-  if (FTitleLabel) {
-    Word year, month, day;
-    CalDecodeDate(FDate, year, month, day);
-    FTitleLabel->SetCaption(CalMonthName(month) + " " + ShapedNumber(year));
-    UpdateTitleLayout();
-  }
+  FTitleBand->SetDigitShape(Value);
+  if (TitleLabel()) UpdateTitleCaption();
   Invalidate();
 }
 
@@ -462,9 +451,7 @@ void TCustomZarMonthCalendar::SetUseSystemCalendar(bool Value) {
     FUseSystemCalendar = !Value;
     throw;
   }
-  if (FMonthMenu)
-    for (int i = 0; i < FMonthMenu->Count(); ++i)
-      FMonthMenu->Item(i)->SetCaption(CalMonthName(static_cast<Word>(i + 1)));
+  FTitleBand->RenameMonths([this](Word month) { return CalMonthName(month); });
   Invalidate();
   DoYMChange();
 }

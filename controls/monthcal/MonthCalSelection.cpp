@@ -8,11 +8,11 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "DaySelection.h"
 #include "GregorianDates.h"
 #include "HostServices.h"
 #include "MonthCalAccessible.h"
 #include "MonthCalScope.h"
-#include "DaySelection.h"
 #include "MonthCalendar.h"
 #include "MonthGrid.h"
 #include "TextFormat.h"
@@ -346,7 +346,7 @@ void TCustomZarMonthCalendar::SetOptions(TMonthCalOptions Value) {
   if (FLoading) return;
   // The first window creates the title band with the options of that time
   // (and lays out its caption); until then there is nothing to follow.
-  if (FTitlePanel && (changed.Contains(mcoMonthButtons) || changed.Contains(mcoMonthPopupMenu) ||
+  if (TitlePanel() && (changed.Contains(mcoMonthButtons) || changed.Contains(mcoMonthPopupMenu) ||
                       changed.Contains(mcoYearEditor))) {
     UpdateTitleControls();
     if (Value.Contains(mcoYearEditor)) UpdateTitleLayout();

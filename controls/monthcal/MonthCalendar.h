@@ -12,9 +12,11 @@
 // The class is split by concern: MonthCalModel.cpp (layout, cell content,
 // limits, GotoDate), MonthCalSelection.cpp (selection, keys, mouse, wheel,
 // options), MonthCalPaint.cpp (painting, sizing, colours) and
-// MonthCalTitle.cpp (the title band). The month's layout and the selected
-// days are values of their own, TMonthGrid (MonthGrid.h) and TDaySelection
-// (DaySelection.h), that the calendar owns and asks.
+// MonthCalTitle.cpp (the answers to the title band). Three objects of their
+// own carry the concerns' state: the month's layout TMonthGrid (MonthGrid.h),
+// the selected days TDaySelection (DaySelection.h) and the title band's
+// controls TMonthCalTitleBand (MonthCalTitleBand.h); the calendar owns one of
+// each and delegates to them.
 
 #include <array>
 #include <cstdint>
@@ -34,6 +36,7 @@ namespace zar {
 struct TCalendarRoutines;
 class TLabel;
 class TDaySelection;
+class TMonthCalTitleBand;
 class TMonthGrid;
 struct TMonthGridShape;
 class TPanel;
@@ -171,16 +174,16 @@ class TCustomZarMonthCalendar : public TCustomGrid {
   virtual void Loaded();
 
   // ---- The title band's parts (null when absent) ---------------------------------------
-  TPanel* TitlePanel() const { return FTitlePanel; }
-  TLabel* TitleLabel() const { return FTitleLabel; }
-  TSpeedButton* LeftMonthButton() const { return FLeftMonthButton; }
-  TSpeedButton* RightMonthButton() const { return FRightMonthButton; }
-  TPopupMenu* MonthMenu() const { return FMonthMenu; }
-  TYearEdit* YearEdit() const { return FYearEdit; }
-  TUpDown* YearUpDown() const { return FYearUpDown; }
+  TPanel* TitlePanel() const;
+  TLabel* TitleLabel() const;
+  TSpeedButton* LeftMonthButton() const;
+  TSpeedButton* RightMonthButton() const;
+  TPopupMenu* MonthMenu() const;
+  TYearEdit* YearEdit() const;
+  TUpDown* YearUpDown() const;
   // Hot areas of the caption in TitleLabel's coordinates.
-  TRect MonthTextRect() const { return FMonthTextRect; }
-  TRect YearTextRect() const { return FYearTextRect; }
+  TRect MonthTextRect() const;
+  TRect YearTextRect() const;
 
   // ---- Events ------------------------------------------------------------------------------
   TDrawCalendarCellEvent OnDrawCalendarCell;
@@ -300,7 +303,15 @@ class TCustomZarMonthCalendar : public TCustomGrid {
   void DrawCenteredText(const TRect& Rect, const std::string& Text);
   void SizeChanged();
   void ResizeClient(int Width, int Height);
+
+  // ---- Title band helpers -----------------------------------------------------------------------
+  // A band whose controls answer through the title operations above.
+  std::unique_ptr<TMonthCalTitleBand> NewTitleBand();
+  // The band covers grid rows 0 and 1 with their lines.
+  int TitleHeight() const;
   void RealignTitle();
+  // The caption shows the month and year of Date, then is laid out again.
+  void UpdateTitleCaption();
 
   // The fields of the month layout and the selection.
   std::unique_ptr<TMonthGrid> FGrid;  // never null
@@ -310,16 +321,8 @@ class TCustomZarMonthCalendar : public TCustomGrid {
   bool FUpdating = false;
   bool FLoading = false;
 
-  // The title band.
-  TSpeedButton* FLeftMonthButton = nullptr;
-  TPopupMenu* FMonthMenu = nullptr;
-  TSpeedButton* FRightMonthButton = nullptr;
-  TLabel* FTitleLabel = nullptr;
-  TPanel* FTitlePanel = nullptr;
-  TYearEdit* FYearEdit = nullptr;
-  TUpDown* FYearUpDown = nullptr;
-  TRect FMonthTextRect;
-  TRect FYearTextRect;
+  // The title band's controls and the caption's hot areas.
+  std::unique_ptr<TMonthCalTitleBand> FTitleBand;  // never null
 
   // Properties.
   bool FAutoSize = true;
