@@ -11,7 +11,7 @@ namespace zar::demo {
 
 namespace {
 
-constexpr TColor TitleBlue = RGB(139, 174, 214);
+constexpr TColor TitleBlue = Rgb(139, 174, 214);
 
 std::string GregorianMonthAndYear(TDateTime date) {
   Word year, month, day;
@@ -26,8 +26,8 @@ void ZarMonthCalendar2DrawCalendarCell(TZarMonthCalendar& Calendar, const TRect&
                                        const std::string& CellText, TCalendarDrawState State) {
   TCanvas& canvas = Calendar.Canvas();
   if (!State.Contains(cdFixed) && !State.Contains(cdTrailing)) {
-    canvas.Brush().SetStyle(bsClear);
-    canvas.Font().SetColor(RGB(128, 128, 128));
+    canvas.Brush().SetStyle(TBrushStyle::Clear);
+    canvas.Font().SetColor(Rgb(128, 128, 128));
     canvas.Font().SetSize(7);
     Word year, month, day;
     DecodeDate(CellDate, year, month, day);
@@ -51,12 +51,12 @@ TCustomDrawPage::TCustomDrawPage(QWidget* parent) : QWidget(parent) {
   ZarMonthCalendar2->setGeometry(16, 16, 367, 203);
   ZarMonthCalendar2->setLayoutDirection(Qt::RightToLeft);
   TMonthCalendarColors& colors = ZarMonthCalendar2->CalColors();
-  colors.SetCircleColor(RGB(255, 128, 0));
-  colors.SetTextColor(RGB(0, 0, 64));
+  colors.SetCircleColor(Rgb(255, 128, 0));
+  colors.SetTextColor(Rgb(0, 0, 64));
   colors.SetTitleBackColor(TitleBlue);
   colors.SetTrailingTextColor(clSilver);
-  colors.SetLinesColor(RGB(0, 0, 64));
-  colors.SetFixedTextColor(RGB(0, 128, 64));
+  colors.SetLinesColor(Rgb(0, 0, 64));
+  colors.SetFixedTextColor(Rgb(0, 128, 64));
   ZarMonthCalendar2->SetMaxSelectRange(10);
   ZarMonthCalendar2->SetOptions({mcoToday, mcoTodayCircle, mcoVerticalLine, mcoHorizontalLine,
                                  mcoMonthButtons, mcoMonthPopupMenu, mcoYearEditor});

@@ -32,7 +32,7 @@ THolidayCalendarPage::THolidayCalendarPage(TClientDataSet& DataSet, QWidget* par
   ZarMonthCalendar3 = new TZarMonthCalendar(panel);
   ZarMonthCalendar3->setObjectName("ZarMonthCalendar3");
   ZarMonthCalendar3->setGeometry(16, 16, 325, 153);
-  ZarMonthCalendar3->CalColors().SetBoldDaysColor(RGB(0, 128, 0));
+  ZarMonthCalendar3->CalColors().SetBoldDaysColor(Rgb(0, 128, 0));
   ZarMonthCalendar3->OnGetMonthInfo = [this](TObject*, Word year, Word month, Cardinal& bold) {
     ZarMonthCalendar3GetMonthInfo(year, month, bold);
   };

@@ -29,9 +29,9 @@ namespace {
 constexpr Word FirstYear = 1330, LastYear = 1430;
 constexpr int LastMonthIndex = 1200;  // 1430/1
 constexpr Word Friday = 7;
-constexpr TColor NonWorkingGrey = RGB(220, 220, 220);
-constexpr TColor HatchSilver = RGB(192, 192, 192);
-constexpr TColor FixedGrey = RGB(128, 128, 128);
+constexpr TColor NonWorkingGrey = Rgb(220, 220, 220);
+constexpr TColor HatchSilver = Rgb(192, 192, 192);
+constexpr TColor FixedGrey = Rgb(128, 128, 128);
 // The default working hours shown for default days: 08:00-12:00, 13:00-17:00.
 constexpr zardemo::THourRange DefaultHours[] = {{480, 720}, {780, 1020}};
 
@@ -136,7 +136,7 @@ void TWorkCalendarPage::BuildCalendar() {
   ZarMonthCalendar4->SetDefaultDrawing(false);
   ZarMonthCalendar4->SetOptions({mcoWeekNumbers, mcoMultiSelect, mcoVerticalLine, mcoHorizontalLine});
   ZarMonthCalendar4->SetTitleLayout(tlBottom);
-  ZarMonthCalendar4->CalColors().SetTitleBackColor(RGB(128, 128, 128));
+  ZarMonthCalendar4->CalColors().SetTitleBackColor(Rgb(128, 128, 128));
   ZarMonthCalendar4->CalColors().SetTrailingTextColor(clSilver);
   ZarMonthCalendar4->setFont(
       DesignedFont("Courier New", 12, false, ChooseFormFamily(QFontDatabase::families())));
@@ -604,15 +604,15 @@ void TWorkCalendarPage::ZarMonthCalendar4DrawCalendarCell(const TRect& Rect, TDa
       canvas.FillRect(Rect);
       canvas.Pen().SetStyle(psClear);
       canvas.Brush().SetColor(HatchSilver);
-      canvas.Brush().SetStyle(bsFDiagonal);
+      canvas.Brush().SetStyle(TBrushStyle::FDiagonal);
       canvas.Rectangle(Rect);
-      canvas.Brush().SetStyle(bsClear);
+      canvas.Brush().SetStyle(TBrushStyle::Clear);
     } else if (rec.WorkingType == zardemo::wtNonWorking || ZarDayOfWeek(CellDate) == Friday) {
       canvas.Pen().SetStyle(psClear);
       canvas.Brush().SetColor(NonWorkingGrey);
-      canvas.Brush().SetStyle(bsSolid);
+      canvas.Brush().SetStyle(TBrushStyle::Solid);
       canvas.FillRect(Rect);
-      canvas.Brush().SetStyle(bsClear);
+      canvas.Brush().SetStyle(TBrushStyle::Clear);
     }
     if (rec.WorkingType != zardemo::wtDefault && !IsWeekdayCustom(ZarDayOfWeek(CellDate)))
       canvas.Font().SetStyle({fsBold, fsUnderline});
@@ -622,7 +622,7 @@ void TWorkCalendarPage::ZarMonthCalendar4DrawCalendarCell(const TRect& Rect, TDa
     canvas.Pen().SetStyle(psSolid);
     canvas.Pen().SetColor(clBlack);
     canvas.Pen().SetWidth(2);
-    canvas.Brush().SetStyle(bsClear);
+    canvas.Brush().SetStyle(TBrushStyle::Clear);
     canvas.MoveTo(Rect.Left, Rect.Top);
     canvas.LineTo(Rect.Right, Rect.Top);
     canvas.LineTo(Rect.Right, Rect.Bottom);

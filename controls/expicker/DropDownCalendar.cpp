@@ -79,7 +79,7 @@ void TDropDownCalendar::KeyDown(Word& Key, TShiftState Shift) {
   FMouseSelect = false;
   // With the focus in the calendar, Alt+Up and Alt+Down close it as they
   // do from the picker.
-  if ((Key == VK_UP || Key == VK_DOWN) && Shift.Contains(ssAlt) && Owner()) {
+  if ((Key == vk::Up || Key == vk::Down) && Shift.Contains(ssAlt) && Owner()) {
     Key = 0;
     CloseAndRefocus(true);
     return;

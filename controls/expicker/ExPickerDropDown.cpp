@@ -148,8 +148,8 @@ void TCustomExZarDatePicker::TakeCalendarDay() {
 
 bool TCustomExZarDatePicker::DialogKey(Word Key, TShiftState Shift) {
   const bool yearEditorShown = FCalendar->YearEdit() && FCalendar->YearEdit()->isVisible();
-  if (FDroppedDown && !yearEditorShown && (Key == VK_RETURN || Key == VK_ESCAPE)) {
-    CloseUp(Key == VK_RETURN);
+  if (FDroppedDown && !yearEditorShown && (Key == vk::Return || Key == vk::Escape)) {
+    CloseUp(Key == vk::Return);
     Refocus();
     return true;
   }

@@ -130,7 +130,7 @@ void TCustomExZarDatePicker::DoGetMonthInfo(TObject*, Word Year, Word Month, Car
 
 void TCustomExZarDatePicker::KeyDown(Word& Key, TShiftState Shift) {
   const bool alt = Shift.Contains(ssAlt);
-  if ((Key == VK_UP || Key == VK_DOWN) && alt && FButtons.Contains(dpbDropDown)) {
+  if ((Key == vk::Up || Key == vk::Down) && alt && FButtons.Contains(dpbDropDown)) {
     if (FDroppedDown)
       CloseUp(true);
     else
@@ -138,7 +138,7 @@ void TCustomExZarDatePicker::KeyDown(Word& Key, TShiftState Shift) {
     Key = 0;
     return;
   }
-  if (FShowCheckBox && !FDroppedDown && Key == VK_SPACE && !alt && !Shift.Contains(ssCtrl) &&
+  if (FShowCheckBox && !FDroppedDown && Key == vk::Space && !alt && !Shift.Contains(ssCtrl) &&
       CanModify()) {
     SetChecked(!FChecked);
     Key = 0;

@@ -219,13 +219,13 @@ void TMonthCalAccessible::doAction(const QString& actionName) {
   if (!actionNames().contains(actionName)) return;
   Word key = 0;
   if (actionName == QAccessibleActionInterface::nextPageAction())
-    key = VK_NEXT;
+    key = vk::Next;
   else if (actionName == QAccessibleActionInterface::previousPageAction())
-    key = VK_PRIOR;
+    key = vk::Prior;
   else if (actionName == QAccessibleActionInterface::showMenuAction())
-    key = VK_F4;
+    key = vk::F4;
   else if (actionName == EditYearAction())
-    key = VK_F1 + 1;
+    key = vk::F1 + 1;
   if (key != 0)
     calendar->KeyDown(key, {});  // as if typed
   else

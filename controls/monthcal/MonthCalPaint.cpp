@@ -67,7 +67,7 @@ void TCustomZarMonthCalendar::Paint() {
   if (FOptions.Contains(mcoTodayCircle) && FGrid->InMonth(today)) {
     Word col, row;
     IndexToCell(static_cast<Word>(today - FGrid->FirstCell()), col, row);
-    canvas.Brush().SetStyle(bsClear);
+    canvas.Brush().SetStyle(TBrushStyle::Clear);
     DrawTodayCircle(LogicalCellRect(col, row));
   }
   if (rightToLeft) MirrorCanvas(false);
@@ -99,7 +99,7 @@ void TCustomZarMonthCalendar::DrawTodayLine() {
   GetCellInfo(ColCount() - 1, RowCount() - 1, state, text, cellDate);
   TCanvas& canvas = Canvas();
   canvas.Brush().SetColor(CalColors().MonthBackColor());
-  canvas.Brush().SetStyle(bsSolid);
+  canvas.Brush().SetStyle(TBrushStyle::Solid);
   canvas.Font().SetColor(CalColors().TextColor());
   canvas.Font().SetStyle(WithBold(canvas.Font().Style(), true));
   const TRect r{0, ClientHeight() - DefaultRowHeight(), ClientWidth(), ClientHeight()};
@@ -201,7 +201,7 @@ void TCustomZarMonthCalendar::DrawTodayCircle(const TRect& R) {
   canvas.Pen().SetColor(CalColors().CircleColor());
   canvas.Pen().SetWidth(2);
   canvas.Pen().SetStyle(psSolid);
-  canvas.Brush().SetStyle(bsClear);
+  canvas.Brush().SetStyle(TBrushStyle::Clear);
   const auto w = static_cast<Word>(s.Right - s.Left - 1);
   const auto h = static_cast<Word>(s.Bottom - s.Top - 4);
   canvas.Arc({s.Left + 1, s.Top + 4, s.Right, s.Bottom}, QPoint(s.Right - w / 2, s.Top + 4),

@@ -209,7 +209,7 @@ void TCustomZarMonthCalendar::KeyDown(Word& Key, TShiftState Shift) {
     Key = 0;
     return;
   }
-  if (Key < VK_SPACE || Key > VK_DOWN) return;
+  if (Key < vk::Space || Key > vk::Down) return;
   const TDateTime oldDate = FDate;
   if (SingleMode()) {
     Navigate(Key, Shift);
@@ -222,14 +222,14 @@ void TCustomZarMonthCalendar::KeyDown(Word& Key, TShiftState Shift) {
       ToggleCell(CurrentIndex());
     TFlagScope shiftSelecting(FShiftSelecting);
     switch (Key) {
-      case VK_END: GotoDate(FGrid->MonthEnd(), false); break;
-      case VK_HOME: GotoDate(FGrid->MonthStart(), false); break;
-      case VK_LEFT:
-      case VK_RIGHT:
+      case vk::End: GotoDate(FGrid->MonthEnd(), false); break;
+      case vk::Home: GotoDate(FGrid->MonthStart(), false); break;
+      case vk::Left:
+      case vk::Right:
         if (!Wrap(Key)) GridKeyStep(Key, Shift);
         break;
-      case VK_PRIOR:
-      case VK_NEXT: break;
+      case vk::Prior:
+      case vk::Next: break;
       default: GridKeyStep(Key, Shift); break;
     }
   } else {
@@ -250,21 +250,21 @@ void TCustomZarMonthCalendar::Navigate(Word Key, TShiftState Shift) {
   CalDecodeDate(FDate, year, month, day);
   TDateTime target = FDate;
   switch (Key) {
-    case VK_SPACE:
+    case vk::Space:
       if (!ctrl) return;  // the grid has no step for Space
       target = zar::Date();
       break;
-    case VK_PRIOR: target = CalIncMonth(FDate, ctrl ? -12 : -1); break;
-    case VK_NEXT: target = CalIncMonth(FDate, ctrl ? 12 : 1); break;
-    case VK_END:
+    case vk::Prior: target = CalIncMonth(FDate, ctrl ? -12 : -1); break;
+    case vk::Next: target = CalIncMonth(FDate, ctrl ? 12 : 1); break;
+    case vk::End:
       target = ctrl ? CalEncodeDate(static_cast<Word>(year + 1), 1, 1) - 1 : FGrid->MonthEnd();
       break;
-    case VK_HOME: target = ctrl ? CalEncodeDate(year, 1, 1) : FGrid->MonthStart(); break;
-    case VK_LEFT:
-    case VK_RIGHT:
+    case vk::Home: target = ctrl ? CalEncodeDate(year, 1, 1) : FGrid->MonthStart(); break;
+    case vk::Left:
+    case vk::Right:
       if (ctrl || !Wrap(Key)) GridKeyStep(Key, Shift);
       return;
-    case VK_DOWN:
+    case vk::Down:
       if (!ctrl && FOptions.Contains(mcoToday) && Row() == RowCount() - 2) return;
       GridKeyStep(Key, Shift);
       return;
@@ -277,7 +277,7 @@ void TCustomZarMonthCalendar::Navigate(Word Key, TShiftState Shift) {
 
 // Continues a horizontal move across the week rows.
 bool TCustomZarMonthCalendar::Wrap(Word Key) {
-  const Word forward = UseRightToLeftAlignment() ? VK_LEFT : VK_RIGHT;
+  const Word forward = UseRightToLeftAlignment() ? vk::Left : vk::Right;
   const int lastWeekRow = FOptions.Contains(mcoToday) ? RowCount() - 2 : RowCount() - 1;
   if (Key == forward) {
     if (Col() != ColCount() - 1 || Row() >= lastWeekRow) return false;

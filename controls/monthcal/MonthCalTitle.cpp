@@ -121,12 +121,12 @@ void TCustomZarMonthCalendar::TitleMouseDown(TObject*, TMouseButton Button, TShi
 
 bool TCustomZarMonthCalendar::TitleKey(Word Key, TShiftState Shift) {
   const bool alt = Shift.Contains(ssAlt);
-  if ((Key == VK_F4 && !alt) || (Key == VK_DOWN && alt)) {
+  if ((Key == vk::F4 && !alt) || (Key == vk::Down && alt)) {
     if (!FOptions.Contains(mcoMonthPopupMenu) || !MonthMenu()) return false;
     PopupMonthMenu();
     return true;
   }
-  if (Key == VK_F1 + 1 && !alt) {  // F2
+  if (Key == vk::F1 + 1 && !alt) {  // F2
     if (!FOptions.Contains(mcoYearEditor) || !YearEdit()) return false;
     ShowYearEditor();
     return true;

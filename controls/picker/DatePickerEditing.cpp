@@ -49,7 +49,7 @@ Word Wrap(int value, int low, int high) {
 // ---- Key down ----------------------------------------------------------------------------
 
 bool TCustomZarDatePicker::KeyDownMessage(Word Key, TShiftState Shift) {
-  if (FAllowCalendarSwitch && Shift.Contains(ssShift) && Key == VK_SPACE) {
+  if (FAllowCalendarSwitch && Shift.Contains(ssShift) && Key == vk::Space) {
     SwitchCalendar();
     return true;
   }
@@ -64,17 +64,17 @@ void TCustomZarDatePicker::KeyDown(Word& Key, TShiftState Shift) {
 void TCustomZarDatePicker::HandleKey(Word key, TShiftState shift) {
   const bool ctrl = shift.Contains(ssCtrl);
   switch (key) {
-    case VK_PRIOR: case VK_NEXT: case VK_END: case VK_HOME: case VK_LEFT: case VK_UP:
-    case VK_RIGHT: case VK_DOWN: case VK_DELETE: case VK_MULTIPLY: case VK_ADD:
-    case VK_SUBTRACT:
+    case vk::Prior: case vk::Next: case vk::End: case vk::Home: case vk::Left: case vk::Up:
+    case vk::Right: case vk::Down: case vk::Delete: case vk::Multiply: case vk::Add:
+    case vk::Subtract:
       break;
-    case 'C': case 'V': case 'X': case VK_SPACE:
+    case 'C': case 'V': case 'X': case vk::Space:
       if (ctrl) break;
       return;
     default: return;
   }
 
-  if (FAllowNull && key == VK_DELETE) {
+  if (FAllowNull && key == vk::Delete) {
     if (!IsNull() && CanModify()) {
       SetIsNull(true);
       Change();
@@ -88,35 +88,35 @@ void TCustomZarDatePicker::HandleKey(Word key, TShiftState shift) {
       key == 'V' ? PasteFromClipboard() : CutToClipboard();
     return;
   }
-  const bool caretKey = key == VK_LEFT || key == VK_RIGHT;
+  const bool caretKey = key == vk::Left || key == vk::Right;
   if (!caretKey && !CanModify()) return;
 
   CommitEntry();
   TPickerState s = GetState();
   switch (key) {
-    case VK_MULTIPLY:
-    case VK_SPACE: SetToNow(s, true); break;
-    case VK_PRIOR: AddDays(ctrl ? 7 : 1); break;
-    case VK_NEXT: AddDays(ctrl ? -7 : -1); break;
-    case VK_HOME:
-    case VK_END:
+    case vk::Multiply:
+    case vk::Space: SetToNow(s, true); break;
+    case vk::Prior: AddDays(ctrl ? 7 : 1); break;
+    case vk::Next: AddDays(ctrl ? -7 : -1); break;
+    case vk::Home:
+    case vk::End:
       if (ctrl) {
-        JumpToLimit(dsMonth, key == VK_HOME);
-        JumpToLimit(dsDay, key == VK_HOME);
+        JumpToLimit(dsMonth, key == vk::Home);
+        JumpToLimit(dsDay, key == vk::Home);
       } else {
-        JumpToLimit(CurrentSegment, key == VK_HOME);
+        JumpToLimit(CurrentSegment, key == vk::Home);
       }
       break;
-    case VK_LEFT:
-    case VK_RIGHT:
-      if (!ctrl) MoveToVisibleSegment(key == VK_RIGHT ? 1 : -1);
+    case vk::Left:
+    case vk::Right:
+      if (!ctrl) MoveToVisibleSegment(key == vk::Right ? 1 : -1);
       break;
-    case VK_UP:
-    case VK_ADD:
+    case vk::Up:
+    case vk::Add:
       if (!ctrl) StepSegment(CurrentSegment, +1);
       break;
-    case VK_DOWN:
-    case VK_SUBTRACT:
+    case vk::Down:
+    case vk::Subtract:
       if (!ctrl) StepSegment(CurrentSegment, -1);
       break;
     default: break;  // Delete without AllowNull: the commit only

@@ -14,8 +14,8 @@ namespace zar {
 
 namespace {
 
-constexpr TColor MarkerOrange = RGB(255, 128, 0);
-constexpr TColor RequiredRed = RGB(255, 0, 0);
+constexpr TColor MarkerOrange = Rgb(255, 128, 0);
+constexpr TColor RequiredRed = Rgb(255, 0, 0);
 constexpr int MarkerSize = 4;
 
 std::string TwoDigits(int value) { return Format("%.2d", value); }
@@ -297,7 +297,7 @@ void TCustomZarDatePicker::Paint() {
   }
 
   if (NeedsHighlight()) {
-    canvas.Brush().SetStyle(bsClear);
+    canvas.Brush().SetStyle(TBrushStyle::Clear);
     canvas.Pen().SetStyle(psDot);
     canvas.Pen().SetColor(RequiredRed);
     const int y = ClientHeight() - 1;

@@ -212,14 +212,14 @@ bool TDBExZarDatePicker::CanModify() {
   // it does so at the change itself, not at every key or drop-down.
   const TDataSource* source = DataSource();
   return FDataLink.Active() && FDataLink.CanModify() && source && source->AutoEdit() &&
-         source->State() == dsBrowse;
+         source->State() == TDataSetState::Browse;
 }
 
 bool TDBExZarDatePicker::NeedsHighlight() {
   if (!HighlightRequired() || !FDataLink.Active()) return false;
   const TDataSetState state = FDataLink.DataSetState();
   const TField* field = Field();
-  return (state == dsEdit || state == dsInsert) && field && field->Required() &&
+  return (state == TDataSetState::Edit || state == TDataSetState::Insert) && field && field->Required() &&
          (IsNull() || (ShowCheckBox() && !Checked()));
 }
 
@@ -247,14 +247,14 @@ void TDBExZarDatePicker::Paint() {
   if (FDataLink.Active() && Field()) return;
   // Unbound: an empty box beside the buttons.
   Canvas().Brush().SetColor(Color());
-  Canvas().Brush().SetStyle(bsSolid);
+  Canvas().Brush().SetStyle(TBrushStyle::Solid);
   Canvas().FillRect(TextArea);
 }
 
 // ---- Keys and focus ----------------------------------------------------------------------------
 
 bool TDBExZarDatePicker::DialogKey(Word Key, TShiftState Shift) {
-  if (!DroppedDown() && FValueModified && Key == VK_ESCAPE) {
+  if (!DroppedDown() && FValueModified && Key == vk::Escape) {
     ResetValue();
     return true;
   }

@@ -191,7 +191,7 @@ void TDataSet::Open() {
   }
   FRangeActive = false;
   FModified = false;
-  FState = dsBrowse;
+  FState = TDataSetState::Browse;
   BindStore(store);
   DataEvent(deUpdateState);
   NotifyDetails();
@@ -202,7 +202,7 @@ void TDataSet::Close() {
   if (!FDataSetField) BeforeClose();
   for (TDataSet* detail : FDetails) detail->Close();
   if (IsEditState(FState)) Cancel();
-  FState = dsInactive;
+  FState = TDataSetState::Inactive;
   DataEvent(deUpdateState);
   UnbindFields();
   FStore = nullptr;
@@ -242,7 +242,7 @@ void TDataSet::NotifyDetails() {
 
 void TDataSet::MasterChanged() {
   if (IsEditState(FState)) Cancel();
-  if (FState == dsSetKey) SetState(dsBrowse);
+  if (FState == TDataSetState::SetKey) SetState(TDataSetState::Browse);
   FEmptyDetailStore.reset();
   TRecordStore& store = MasterStore();
   BindStore(store);
@@ -260,7 +260,7 @@ void TDataSet::MarkChanged() {
   }
   TDataSet& master = *FDataSetField->DataSet();
   // The master record now differs from what was read.
-  if (master.FState == dsBrowse && master.FCursor >= 0 && master.ChangesLogged()) {
+  if (master.FState == TDataSetState::Browse && master.FCursor >= 0 && master.ChangesLogged()) {
     std::byte* row = master.FStore->Row(master.CurrentRow());
     if (TRecordLayout::RowState(row) == rsUnchanged) TRecordLayout::SetRowState(row, rsModified);
   }
@@ -277,7 +277,7 @@ void TDataSet::SetState(TDataSetState Value) {
 
 void TDataSet::DataEvent(TDataEvent Event, TField* Field) {
   // Closing is always told at once, so that no link keeps a destroyed field.
-  const bool urgent = Event == deUpdateState && FState == dsInactive;
+  const bool urgent = Event == deUpdateState && FState == TDataSetState::Inactive;
   if (FDisableCount > 0 && !urgent) {
     if (Event == deUpdateState)
       FPendingStateChange = true;

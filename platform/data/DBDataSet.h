@@ -3,6 +3,13 @@
 // editing, ordering by index fields, key ranges, filters, nested detail
 // datasets and notifications to data sources. Where the records come from
 // (a file, a data packet, a master record) is the client dataset's part.
+//
+// Errors are EDatabaseError, their messages starting with the dataset's name
+// and ": " when it has one. Every routine that needs an open dataset (moving,
+// editing, ranges, Locate, Refresh, MergeChangeLog) raises "Cannot perform
+// this operation on a closed dataset" on a closed one. Those that move or
+// reorder first leave edit or insert mode as CheckBrowseMode does (posting a
+// modified record, which may raise and then leaves it being edited).
 
 #include <cstdint>
 #include <functional>
@@ -43,6 +50,7 @@ struct TViewChange {
 
 class TDataSet {
  public:
+  // Name prefixes the dataset's error messages.
   explicit TDataSet(std::string Name = {});
   TDataSet(const TDataSet&) = delete;
   TDataSet& operator=(const TDataSet&) = delete;
@@ -59,6 +67,7 @@ class TDataSet {
   // A persistent field, owned by the dataset; only while it is closed. With
   // persistent fields the dataset shows exactly these; otherwise it creates
   // one field per column when it opens and destroys them when it closes.
+  // Raises EDatabaseError while open or when the name is taken (in any case).
   template <class T>
   T& AddField(std::string FieldName, Integer Size = 0) {
     auto field = std::make_unique<T>();
@@ -66,29 +75,50 @@ class TDataSet {
     if (Size != 0) field->SetSize(Size);
     return static_cast<T&>(AdoptField(std::move(field)));
   }
+  // The fields in order; while closed only the persistent ones.
   std::size_t FieldCount() const noexcept { return FFields.size(); }
+  // Index 0..FieldCount-1; std::out_of_range beyond.
   TField& Fields(std::size_t Index) const { return *FFields.at(Index); }
+  // The field of that name (letter case ignored), or nullptr.
   TField* FindField(std::string_view FieldName) const noexcept;
-  TField& FieldByName(std::string_view FieldName) const;  // raises when missing
+  // The same; raises EDatabaseError "Field 'Name' not found" when missing.
+  TField& FieldByName(std::string_view FieldName) const;
 
   // ---- State and navigation --------------------------------------------------
   TDataSetState State() const noexcept { return FState; }
-  bool Active() const noexcept { return FState != dsInactive; }
-  void SetActive(bool Value);
+  bool Active() const noexcept { return FState != TDataSetState::Inactive; }
+  void SetActive(bool Value);  // Open or Close
+  // Opens on the first visible record; nothing when already open. Raises
+  // EDatabaseError, and stays closed, when the records cannot be had (the
+  // client dataset's file, a closed master), a persistent field has no column
+  // of its name and type, an index field name is unknown, or the filter (when
+  // Filtered) is bad.
   void Open();
+  // Closes; nothing when already closed. An edit in progress is cancelled, not
+  // posted; open nested datasets close too. A root dataset first writes its
+  // data (the client dataset's file); when that raises it stays open.
   void Close();
+  // Move to the first, last, next or prior visible record. Next on the last
+  // record and Prior on the first stay and set Eof or Bof; First sets Bof and
+  // Last sets Eof.
   void First();
   void Last();
   void Next();
   void Prior();
+  // Eof is set by Next on the last record and by Last, Bof by Prior on the first
+  // and by First; both are true for an empty or closed dataset, and moving to
+  // another record clears them.
   bool Eof() const noexcept { return FEof; }
   bool Bof() const noexcept { return FBof; }
   bool IsEmpty() const noexcept { return FView.empty(); }
   // Records visible through the filter and the range.
   Integer RecordCount() const noexcept { return static_cast<Integer>(FView.size()); }
+  // 1-based position of the current record among the visible ones; 0 when none.
   Integer RecNo() const noexcept { return static_cast<Integer>(FCursor + 1); }
   // Moves to the first visible record whose field equals Value (converted
-  // to the field's type); false, and no move, when there is none.
+  // to the field's type; null finds a null); false, and no move, when there is
+  // none. Raises EDatabaseError for an unknown field or a value that does not
+  // convert (EConvertError for a date or time text).
   bool Locate(std::string_view FieldName, const TVariant& Value);
   // Makes the Value-th visible record current (1-based), posting or
   // cancelling an edit first; values outside 1..RecordCount go to the
@@ -96,6 +126,7 @@ class TDataSet {
   void SetRecNo(Integer Value);
   // Rebuilds the visible records from the stored ones (order, range,
   // filter), keeping the current record when it stays visible.
+  // Both raise EDatabaseError on a closed dataset.
   void Refresh();
 
   // ---- Reading other records ------------------------------------------------------
@@ -140,21 +171,35 @@ class TDataSet {
   const TViewChange& ViewChange() const noexcept { return FViewChange; }
 
   // ---- Editing ------------------------------------------------------------------
+  // Starts a new blank record (state TDataSetState::Insert), shown last. Raises EDatabaseError
+  // for a nested dataset whose master has no current record.
   void Append();
   // A new record shown before the current one while it is edited (Append
   // shows it last); once posted it takes its place in the order, as an
   // appended one does.
   void Insert();
-  void Edit();  // on an empty dataset, appends
+  void Edit();  // on an empty dataset, appends; nothing while already editing
+  // Stores the edited or new record and returns to browsing; in set-key state
+  // only returns to browsing. Raises EDatabaseError "Dataset not in edit or insert
+  // mode" while browsing, and, keeping the record in edit, for a required field
+  // without a value, a key violation of a primary or unique index, or an
+  // auto-increment field with no number left.
   void Post();
+  // Gives up the edit or the new record (or the range key); nothing while browsing.
   void Cancel();
+  // Deletes the current record (an edit of it is dropped); cancels a new record or
+  // a range key instead. Raises EDatabaseError on an empty dataset.
   void Delete();
+  // Whether a field was written since the edit began.
   bool Modified() const noexcept { return FModified; }
   bool CanModify() const noexcept { return Active(); }
-  // Stores the pending values of bound controls into the record.
+  // Stores the pending values of bound controls into the record; raises
+  // EDatabaseError unless editing, inserting or setting a range key.
   void UpdateRecord();
-  // Leaves edit or insert mode: posts a modified record, cancels the rest.
+  // Leaves edit or insert mode: posts a modified record, cancels the rest;
+  // leaves set-key state keeping the key. Nested datasets leave it first.
   void CheckBrowseMode();
+  // Called after every successful Post.
   std::function<void(TDataSet& DataSet)> AfterPost;
 
   // With the change log on, posted rows keep whether they were inserted or
@@ -162,12 +207,14 @@ class TDataSet {
   // datasets follow their master's setting.
   bool LogChanges() const noexcept { return FLogChanges; }
   void SetLogChanges(bool Value) noexcept { FLogChanges = Value; }
+  // Marks every row, nested rows included, as unchanged.
   void MergeChangeLog();
 
   // ---- Filter ---------------------------------------------------------------------
   // A bad filter raises EDatabaseError when it is applied (setting Filter
   // while Filtered, setting Filtered, or opening), and the dataset keeps
-  // the filtering it had.
+  // the filtering it had. The grammar is described in DBFilter.h; a blank
+  // filter shows every record. Applying one moves to the first visible record.
   const std::string& Filter() const noexcept { return FFilterText; }
   void SetFilter(std::string Value);
   bool Filtered() const noexcept { return FFiltered; }
@@ -177,27 +224,38 @@ class TDataSet {
   std::vector<TIndexDef>& IndexDefs() noexcept { return FIndexDefs; }
   const std::vector<TIndexDef>& IndexDefs() const noexcept { return FIndexDefs; }
   // Fields separated by ';' that order the records; empty for file order.
+  // Records with equal keys keep file order; null sorts first. On an open
+  // dataset an unknown name raises EDatabaseError (nothing changes), and a
+  // new order cancels the range; a closed one checks the names when it opens.
   const std::string& IndexFieldNames() const noexcept { return FIndexFieldNames; }
   void SetIndexFieldNames(std::string Value);
   // Range keys: the index fields are then assigned through the fields (state
-  // dsSetKey); fields left null do not bound the range.
+  // TDataSetState::SetKey, a blank key); fields left null do not bound the range, nor do
+  // the fields after them. SetRangeStart, SetRangeEnd and ApplyRange raise
+  // EDatabaseError "A range needs index field names" without IndexFieldNames.
+  // ApplyRange shows the records from the start key to the end key, both
+  // included, and moves to the first of them; CancelRange shows every record.
   void SetRangeStart();
   void SetRangeEnd();
   void ApplyRange();
   void CancelRange();
-  // The same in one call, values given in index field order.
+  // The same in one call, values given in index field order (fewer values bound
+  // fewer fields). Raises EDatabaseError for more values than index fields or a
+  // value that does not convert (EConvertError for a date or time text).
   void SetRange(const std::vector<TVariant>& StartValues, const std::vector<TVariant>& EndValues);
 
   // ---- Bound controls ------------------------------------------------------------------
   // While disabled, data sources hear nothing; enabling again tells them once
   // that everything may have changed.
   void DisableControls() noexcept { ++FDisableCount; }
-  void EnableControls();
+  void EnableControls();  // a call without a matching DisableControls does nothing
   bool ControlsDisabled() const noexcept { return FDisableCount > 0; }
 
   // ---- Nested datasets -------------------------------------------------------------------
   // Makes this dataset show the rows of the master's nested field of the
-  // master's current record. Only while closed.
+  // master's current record; nullptr unbinds it. Only while closed; raises
+  // EDatabaseError when open, for a field without a dataset, or for a field that
+  // already has a nested dataset. The master must be open when this one opens.
   TDataSetField* DataSetField() const noexcept { return FDataSetField; }
   void SetDataSetField(TDataSetField* Value);
 
@@ -279,7 +337,7 @@ class TDataSet {
   bool FDynamicFields = false;
   std::vector<TIndexDef> FIndexDefs;
 
-  TDataSetState FState = dsInactive;
+  TDataSetState FState = TDataSetState::Inactive;
   TRecordStore* FStore = nullptr;
   std::unique_ptr<TRecordStore> FEmptyDetailStore;  // a detail without a master record
   std::vector<std::uint32_t> FView;

@@ -42,7 +42,7 @@ TDataSet::TRecordReader::TRecordReader(const TDataSet& DataSet, Integer Index) n
     : FDataSet(DataSet), FSaved(DataSet.FReadRecord) {
   if (!DataSet.Active() || Index < 0 || Index >= DataSet.RecordCount()) return;
   const auto position = static_cast<std::size_t>(Index);
-  if (DataSet.FState == dsEdit && static_cast<std::int64_t>(position) == DataSet.FCursor)
+  if (DataSet.FState == TDataSetState::Edit && static_cast<std::int64_t>(position) == DataSet.FCursor)
     DataSet.FReadRecord = DataSet.FEditBuffer.data();
   else
     DataSet.FReadRecord = DataSet.FStore->Row(DataSet.FView[position]);
@@ -54,7 +54,7 @@ TDataSet::TRecordReader::~TRecordReader() { FDataSet.FReadRecord = FSaved; }
 // ---- Bookmarks ----------------------------------------------------------------------------
 
 TBookmark TDataSet::GetBookmark() const {
-  if (!Active() || FCursor < 0 || FState == dsInsert) return nullptr;
+  if (!Active() || FCursor < 0 || FState == TDataSetState::Insert) return nullptr;
   return BookmarkAt(static_cast<Integer>(FCursor));
 }
 

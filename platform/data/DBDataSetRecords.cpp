@@ -34,18 +34,18 @@ bool MergeStore(TRecordStore& store) {
 const std::byte* TDataSet::ActiveRecord() const noexcept {
   if (FReadRecord) return FReadRecord;
   switch (FState) {
-    case dsEdit:
-    case dsInsert: return FEditBuffer.data();
-    case dsSetKey: return FKeyBuffer->data();
-    case dsBrowse: return FCursor >= 0 ? FStore->Row(CurrentRow()) : nullptr;
-    case dsInactive: break;
+    case TDataSetState::Edit:
+    case TDataSetState::Insert: return FEditBuffer.data();
+    case TDataSetState::SetKey: return FKeyBuffer->data();
+    case TDataSetState::Browse: return FCursor >= 0 ? FStore->Row(CurrentRow()) : nullptr;
+    case TDataSetState::Inactive: break;
   }
   return nullptr;
 }
 
 std::byte* TDataSet::WritableRecord(const TField& Field) {
   CheckActive();
-  if (FState == dsSetKey) return FKeyBuffer->data();
+  if (FState == TDataSetState::SetKey) return FKeyBuffer->data();
   if (!IsEditState(FState)) Error("Dataset not in edit or insert mode");
   if (Field.ReadOnly()) Error("Field " + Quoted(Field.FieldName()) + " cannot be modified");
   return FEditBuffer.data();
@@ -221,7 +221,7 @@ void TDataSet::Append() {
   FStore->InitRecord(FEditBuffer.data());
   FModified = false;
   FPendingRow = here && FCursor >= 0 ? static_cast<Integer>(FCursor) : RecordCount();
-  SetState(dsInsert);
+  SetState(TDataSetState::Insert);
   FViewChange = {TViewChange::vcInsertStarted, -1, FPendingRow};
   DataSetChanged();
   NotifyDetails();
@@ -234,13 +234,13 @@ void TDataSet::Edit() {
   const std::byte* row = FStore->Row(CurrentRow());
   FEditBuffer.assign(row, row + Layout().RecordSize());
   FModified = false;
-  SetState(dsEdit);
+  SetState(TDataSetState::Edit);
   DataEvent(deRecordChange);
 }
 
 void TDataSet::UpdateRecord() {
   CheckActive();
-  if (!IsEditState(FState) && FState != dsSetKey) Error("Dataset not in edit or insert mode");
+  if (!IsEditState(FState) && FState != TDataSetState::SetKey) Error("Dataset not in edit or insert mode");
   DataEvent(deUpdateRecord);
 }
 
@@ -298,11 +298,11 @@ void TDataSet::AssignAutoIncrements(std::byte* Record) {
 
 void TDataSet::Post() {
   CheckActive();
-  if (FState == dsSetKey) return SetState(dsBrowse);
+  if (FState == TDataSetState::SetKey) return SetState(TDataSetState::Browse);
   if (!IsEditState(FState)) Error("Dataset not in edit or insert mode");
   UpdateRecord();
   std::byte* record = FEditBuffer.data();
-  const bool inserting = FState == dsInsert;
+  const bool inserting = FState == TDataSetState::Insert;
   const std::int64_t ownRow = inserting || FCursor < 0 ? -1 : CurrentRow();
   if (inserting) AssignAutoIncrements(record);
   CheckRequiredFields();
@@ -329,7 +329,7 @@ void TDataSet::Post() {
   const bool shown = FCursor >= 0 && CurrentRow() == row;
   FPendingRow = -1;
   MarkChanged();
-  SetState(dsBrowse);
+  SetState(TDataSetState::Browse);
   FViewChange = {TViewChange::vcRowPosted, from, shown ? static_cast<Integer>(FCursor) : -1};
   DataSetChanged();
   NotifyDetails();
@@ -338,17 +338,17 @@ void TDataSet::Post() {
 
 void TDataSet::Cancel() {
   CheckActive();
-  if (FState == dsSetKey) return SetState(dsBrowse);
+  if (FState == TDataSetState::SetKey) return SetState(TDataSetState::Browse);
   if (!IsEditState(FState)) return;
-  if (FState == dsInsert) FStore->ReleaseRecord(FEditBuffer.data());
+  if (FState == TDataSetState::Insert) FStore->ReleaseRecord(FEditBuffer.data());
   const TViewChange change =
-      FState == dsInsert
+      FState == TDataSetState::Insert
           ? TViewChange{TViewChange::vcInsertCancelled, FPendingRow, -1}
           : TViewChange{TViewChange::vcRowPosted, static_cast<Integer>(FCursor),
                         static_cast<Integer>(FCursor)};
   FPendingRow = -1;
   FModified = false;
-  SetState(dsBrowse);
+  SetState(TDataSetState::Browse);
   FViewChange = change;
   DataSetChanged();
   NotifyDetails();
@@ -356,11 +356,11 @@ void TDataSet::Cancel() {
 
 void TDataSet::Delete() {
   CheckActive();
-  if (FState == dsInsert || FState == dsSetKey) return Cancel();
+  if (FState == TDataSetState::Insert || FState == TDataSetState::SetKey) return Cancel();
   if (FView.empty()) Error("Cannot perform this operation on an empty dataset");
   const std::uint32_t row = CurrentRow();
   FModified = false;
-  SetState(dsBrowse);
+  SetState(TDataSetState::Browse);
   FStore->Erase(row);
   BookmarksRowErased(row);
   const TViewChange change{TViewChange::vcRowDeleted, static_cast<Integer>(FCursor), -1};
@@ -380,7 +380,7 @@ void TDataSet::CheckBrowseMode() {
   for (TDataSet* detail : FDetails)
     if (detail->Active()) detail->CheckBrowseMode();
   DataEvent(deCheckBrowseMode);
-  if (FState == dsSetKey) return Post();
+  if (FState == TDataSetState::SetKey) return Post();
   if (!IsEditState(FState)) return;
   UpdateRecord();
   if (FModified)
@@ -443,7 +443,7 @@ void TDataSet::EditKey(std::vector<std::byte>& Key) {
   if (FIndexColumns.empty()) Error("A range needs index field names");
   Key.assign(Layout().RecordSize(), std::byte{0});
   FKeyBuffer = &Key;
-  SetState(dsSetKey);
+  SetState(TDataSetState::SetKey);
 }
 
 void TDataSet::SetRangeStart() { EditKey(FRangeStart); }

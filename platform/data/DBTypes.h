@@ -29,10 +29,10 @@ enum TFieldType : std::uint8_t {
 
 std::string_view FieldTypeName(TFieldType type) noexcept;
 
-enum TDataSetState : std::uint8_t { dsInactive, dsBrowse, dsEdit, dsInsert, dsSetKey };
+enum class TDataSetState : std::uint8_t { Inactive, Browse, Edit, Insert, SetKey };
 
 inline bool IsEditState(TDataSetState state) noexcept {
-  return state == dsEdit || state == dsInsert;
+  return state == TDataSetState::Edit || state == TDataSetState::Insert;
 }
 
 

@@ -17,13 +17,13 @@ TDataSource::~TDataSource() {
 void TDataSource::SetDataSet(TDataSet* Value) {
   if (Value == FDataSet) return;
   if (FDataSet) FDataSet->RemoveDataSource(this);
-  const bool wasActive = FState != dsInactive;
+  const bool wasActive = FState != TDataSetState::Inactive;
   FDataSet = Value;
   if (FDataSet) FDataSet->AddDataSource(this);
   UpdateState();
   // One open dataset in place of another: the links' fields and records
   // belong to the old one.
-  if (wasActive && FState != dsInactive) {
+  if (wasActive && FState != TDataSetState::Inactive) {
     NotifyLinks(deLayoutChange, nullptr);
     if (OnDataChange) OnDataChange(*this, nullptr);
   }
@@ -35,11 +35,11 @@ void TDataSource::SetEnabled(bool Value) {
 }
 
 void TDataSource::Edit() {
-  if (FAutoEdit && FState == dsBrowse) FDataSet->Edit();
+  if (FAutoEdit && FState == TDataSetState::Browse) FDataSet->Edit();
 }
 
 void TDataSource::UpdateState() {
-  const TDataSetState state = FEnabled && FDataSet ? FDataSet->State() : dsInactive;
+  const TDataSetState state = FEnabled && FDataSet ? FDataSet->State() : TDataSetState::Inactive;
   if (state == FState) return;
   FState = state;
   NotifyLinks(deUpdateState, nullptr);
@@ -48,7 +48,7 @@ void TDataSource::UpdateState() {
 
 void TDataSource::DataEvent(TDataEvent Event, TField* Field) {
   if (Event == deUpdateState) return UpdateState();
-  if (FState == dsInactive) return;
+  if (FState == TDataSetState::Inactive) return;
   NotifyLinks(Event, Field);
   switch (Event) {
     case deFieldChange:
@@ -71,7 +71,7 @@ void TDataSource::NotifyLinks(TDataEvent Event, TField* Field) {
 
 void TDataSource::DataSetDestroyed() noexcept {
   FDataSet = nullptr;
-  FState = dsInactive;
+  FState = TDataSetState::Inactive;
   for (TDataLink* link : FLinks) link->UpdateState();
 }
 
@@ -128,8 +128,8 @@ bool TDataLink::UpdateAction(TBasicAction& Action) {
 }
 
 void TDataLink::UpdateState() {
-  const TDataSetState state = FDataSource ? FDataSource->State() : dsInactive;
-  const bool active = state != dsInactive;
+  const TDataSetState state = FDataSource ? FDataSource->State() : TDataSetState::Inactive;
+  const bool active = state != TDataSetState::Inactive;
   if (active != FActive) {
     FActive = active;
     ActiveChanged();
@@ -184,7 +184,7 @@ bool TFieldDataLink::Edit() {
 void TFieldDataLink::Reset() { RecordChanged(nullptr); }
 
 TDataSetState TFieldDataLink::DataSetState() const noexcept {
-  return DataSource() ? DataSource()->State() : dsInactive;
+  return DataSource() ? DataSource()->State() : TDataSetState::Inactive;
 }
 
 void TFieldDataLink::ActiveChanged() {

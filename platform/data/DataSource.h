@@ -48,7 +48,7 @@ class TDataSource {
   TDataSet* FDataSet = nullptr;
   bool FEnabled = true;
   bool FAutoEdit = true;
-  TDataSetState FState = dsInactive;
+  TDataSetState FState = TDataSetState::Inactive;
   std::vector<TDataLink*> FLinks;
 };
 

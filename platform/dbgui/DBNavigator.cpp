@@ -153,7 +153,7 @@ void TDBNavigator::UpdateIcons() {
 void TDBNavigator::UpdateButtons() {
   const TDataSet* dataSet = FDataLink->Active() ? FDataLink->DataSet() : nullptr;
   const bool active = dataSet != nullptr;
-  const bool inserting = active && dataSet->State() == dsInsert;
+  const bool inserting = active && dataSet->State() == TDataSetState::Insert;
   const bool hasRecords = active && !dataSet->IsEmpty();
   // While inserting, every move leaves the new record, so all moves apply.
   const bool up = hasRecords && (inserting || dataSet->RecNo() > 1);
@@ -182,7 +182,7 @@ void TDBNavigator::BtnClick(TNavigateBtn Button) {
       case nbLast: dataSet->Last(); break;
       case nbInsert: dataSet->Insert(); break;
       case nbDelete:
-        if (dataSet->IsEmpty() && dataSet->State() != dsInsert) break;
+        if (dataSet->IsEmpty() && dataSet->State() != TDataSetState::Insert) break;
         if (FConfirmDelete &&
             QMessageBox::question(this, QString(), tr("Delete record?"),
                                   QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)

@@ -123,7 +123,7 @@ int TDataSetModel::ViewIndex(int Row) const noexcept {
 int TDataSetModel::CurrentRow() const noexcept {
   const TDataSet* dataSet = DataSet();
   if (!dataSet) return -1;
-  if (dataSet->State() == dsInsert) return FPendingRow;
+  if (dataSet->State() == TDataSetState::Insert) return FPendingRow;
   if (dataSet->IsEmpty()) return -1;
   int row = dataSet->RecNo() - 1;
   if (FPendingRow >= 0 && row >= FPendingRow) ++row;
@@ -341,8 +341,8 @@ QVariant TDataSetModel::headerData(int section, Qt::Orientation orientation, int
   }
   if (role != Qt::DisplayRole || section != CurrentRow()) return {};
   switch (DataSet()->State()) {
-    case dsInsert: return QStringLiteral("*");
-    case dsEdit: return QStringLiteral("\u270E");
+    case TDataSetState::Insert: return QStringLiteral("*");
+    case TDataSetState::Edit: return QStringLiteral("\u270E");
     default: return QStringLiteral("\u25BA");
   }
 }

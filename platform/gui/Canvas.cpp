@@ -125,16 +125,16 @@ QColor TCanvas::ToQColor(TColor c) const { return ColorToQColor(c, FOwner->palet
 
 QBrush TCanvas::ToQBrush() const {
   switch (FBrush.Style()) {
-    case bsSolid: return QBrush(ToQColor(FBrush.Color()));
-    case bsFDiagonal: return QBrush(ToQColor(FBrush.Color()), Qt::FDiagPattern);
-    case bsBDiagonal: return QBrush(ToQColor(FBrush.Color()), Qt::BDiagPattern);
-    case bsClear: break;
+    case TBrushStyle::Solid: return QBrush(ToQColor(FBrush.Color()));
+    case TBrushStyle::FDiagonal: return QBrush(ToQColor(FBrush.Color()), Qt::FDiagPattern);
+    case TBrushStyle::BDiagonal: return QBrush(ToQColor(FBrush.Color()), Qt::BDiagPattern);
+    case TBrushStyle::Clear: break;
   }
   return QBrush();
 }
 
 void TCanvas::FillWithBrush(const QRect& q) {
-  if (FBrush.Style() == bsClear) return;
+  if (FBrush.Style() == TBrushStyle::Clear) return;
   // Hatch lines line up across neighbouring fills, as a screen-aligned
   // pattern does.
   FPainter->setBrushOrigin(0, 0);
@@ -149,7 +149,7 @@ void TCanvas::FillPixels(const std::vector<QRect>& pixels, const QColor& color) 
 
 void TCanvas::FillRect(const TRect& r) {
   const QRect q = MapRect(r);
-  if (FBrush.Style() == bsClear || !Prepare(q)) return;
+  if (FBrush.Style() == TBrushStyle::Clear || !Prepare(q)) return;
   FillWithBrush(q);
 }
 
@@ -238,7 +238,7 @@ void TCanvas::TextRect(const TRect& r, int x, int y, std::string_view text) {
   const QRect q = MapRect(r);
   if (!Prepare(q)) return;
   FPainter->setClipRect(q, Qt::IntersectClip);
-  if (FBrush.Style() == bsSolid) FPainter->fillRect(q, ToQColor(FBrush.Color()));
+  if (FBrush.Style() == TBrushStyle::Solid) FPainter->fillRect(q, ToQColor(FBrush.Color()));
   const QString s = ToQString(text);
   const QFontMetrics metrics(FFont.QtFont());
   // Mirrored text keeps its reading order and occupies the mirrored place

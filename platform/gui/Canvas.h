@@ -58,9 +58,9 @@ class TFont {
   TColor FColor = clWindowText;
 };
 
-// bsFDiagonal and bsBDiagonal hatch with lines of the brush colour and
+// TBrushStyle::FDiagonal and TBrushStyle::BDiagonal hatch with lines of the brush colour and
 // leave the pixels between the lines as they were.
-enum TBrushStyle : std::uint8_t { bsSolid, bsClear, bsFDiagonal, bsBDiagonal };
+enum class TBrushStyle : std::uint8_t { Solid, Clear, FDiagonal, BDiagonal };
 
 class TBrush {
  public:
@@ -68,14 +68,14 @@ class TBrush {
   // Giving a clear brush a colour makes it solid again.
   void SetColor(TColor color) {
     FColor = color;
-    if (FStyle == bsClear) FStyle = bsSolid;
+    if (FStyle == TBrushStyle::Clear) FStyle = TBrushStyle::Solid;
   }
   TBrushStyle Style() const { return FStyle; }
   void SetStyle(TBrushStyle style) { FStyle = style; }
 
  private:
   TColor FColor = clWhite;
-  TBrushStyle FStyle = bsSolid;
+  TBrushStyle FStyle = TBrushStyle::Solid;
 };
 
 enum TPenStyle : std::uint8_t { psSolid, psDot, psClear };

@@ -17,7 +17,7 @@ namespace {
 
 constexpr int kWheelNotch = 120;
 
-bool IsDialogKey(Word key) { return key == VK_RETURN || key == VK_ESCAPE; }
+bool IsDialogKey(Word key) { return key == vk::Return || key == vk::Escape; }
 
 bool IsSelfOrDescendant(const QWidget* self, const QWidget* w) {
   for (; w; w = w->parentWidget())

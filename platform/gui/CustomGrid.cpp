@@ -129,10 +129,10 @@ void TCustomGrid::KeyDown(Word& Key, TShiftState Shift) {
 
 void TCustomGrid::GridKeyStep(Word Key, TShiftState Shift) {
   if (UseRightToLeftAlignment()) {
-    if (Key == VK_LEFT)
-      Key = VK_RIGHT;
-    else if (Key == VK_RIGHT)
-      Key = VK_LEFT;
+    if (Key == vk::Left)
+      Key = vk::Right;
+    else if (Key == vk::Right)
+      Key = vk::Left;
   }
   const bool ctrl = Shift.Contains(ssCtrl);
   // With Ctrl, Left and Right move a page: every column but one.
@@ -140,10 +140,10 @@ void TCustomGrid::GridKeyStep(Word Key, TShiftState Shift) {
   int col = FCol;
   int row = FRow;
   switch (Key) {
-    case VK_LEFT: col -= ctrl ? page : 1; break;
-    case VK_RIGHT: col += ctrl ? page : 1; break;
-    case VK_UP: row -= ctrl ? 0 : 1; break;
-    case VK_DOWN: row += ctrl ? 0 : 1; break;
+    case vk::Left: col -= ctrl ? page : 1; break;
+    case vk::Right: col += ctrl ? page : 1; break;
+    case vk::Up: row -= ctrl ? 0 : 1; break;
+    case vk::Down: row += ctrl ? 0 : 1; break;
     default: return;
   }
   col = std::clamp(col, std::min(FFixedCols, FColCount - 1), FColCount - 1);

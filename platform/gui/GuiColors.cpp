@@ -17,32 +17,32 @@ struct SystemRole {
 // a Qt style; captions use the selection colours, as the active window's
 // title would.
 constexpr SystemRole kSystemRoles[] = {
-    {COLOR_SCROLLBAR, QPalette::Active, QPalette::Mid},
-    {COLOR_BACKGROUND, QPalette::Active, QPalette::Window},
-    {COLOR_ACTIVECAPTION, QPalette::Active, QPalette::Highlight},
-    {COLOR_INACTIVECAPTION, QPalette::Inactive, QPalette::Mid},
-    {COLOR_MENU, QPalette::Active, QPalette::Window},
-    {COLOR_WINDOW, QPalette::Active, QPalette::Base},
-    {COLOR_WINDOWFRAME, QPalette::Active, QPalette::Shadow},
-    {COLOR_MENUTEXT, QPalette::Active, QPalette::WindowText},
-    {COLOR_WINDOWTEXT, QPalette::Active, QPalette::Text},
-    {COLOR_CAPTIONTEXT, QPalette::Active, QPalette::HighlightedText},
-    {COLOR_ACTIVEBORDER, QPalette::Active, QPalette::Window},
-    {COLOR_INACTIVEBORDER, QPalette::Inactive, QPalette::Window},
-    {COLOR_APPWORKSPACE, QPalette::Active, QPalette::Dark},
-    {COLOR_HIGHLIGHT, QPalette::Active, QPalette::Highlight},
-    {COLOR_HIGHLIGHTTEXT, QPalette::Active, QPalette::HighlightedText},
-    {COLOR_BTNFACE, QPalette::Active, QPalette::Button},
-    {COLOR_BTNSHADOW, QPalette::Active, QPalette::Dark},
-    {COLOR_GRAYTEXT, QPalette::Disabled, QPalette::Text},
-    {COLOR_BTNTEXT, QPalette::Active, QPalette::ButtonText},
-    {COLOR_INACTIVECAPTIONTEXT, QPalette::Disabled, QPalette::WindowText},
-    {COLOR_BTNHIGHLIGHT, QPalette::Active, QPalette::Light},
-    {COLOR_3DDKSHADOW, QPalette::Active, QPalette::Shadow},
-    {COLOR_3DLIGHT, QPalette::Active, QPalette::Midlight},
-    {COLOR_INFOTEXT, QPalette::Active, QPalette::ToolTipText},
-    {COLOR_INFOBK, QPalette::Active, QPalette::ToolTipBase},
-    {COLOR_HOTLIGHT, QPalette::Active, QPalette::Link},
+    {syscolor::ScrollBar, QPalette::Active, QPalette::Mid},
+    {syscolor::Background, QPalette::Active, QPalette::Window},
+    {syscolor::ActiveCaption, QPalette::Active, QPalette::Highlight},
+    {syscolor::InactiveCaption, QPalette::Inactive, QPalette::Mid},
+    {syscolor::Menu, QPalette::Active, QPalette::Window},
+    {syscolor::Window, QPalette::Active, QPalette::Base},
+    {syscolor::WindowFrame, QPalette::Active, QPalette::Shadow},
+    {syscolor::MenuText, QPalette::Active, QPalette::WindowText},
+    {syscolor::WindowText, QPalette::Active, QPalette::Text},
+    {syscolor::CaptionText, QPalette::Active, QPalette::HighlightedText},
+    {syscolor::ActiveBorder, QPalette::Active, QPalette::Window},
+    {syscolor::InactiveBorder, QPalette::Inactive, QPalette::Window},
+    {syscolor::AppWorkspace, QPalette::Active, QPalette::Dark},
+    {syscolor::Highlight, QPalette::Active, QPalette::Highlight},
+    {syscolor::HighlightText, QPalette::Active, QPalette::HighlightedText},
+    {syscolor::BtnFace, QPalette::Active, QPalette::Button},
+    {syscolor::BtnShadow, QPalette::Active, QPalette::Dark},
+    {syscolor::GrayText, QPalette::Disabled, QPalette::Text},
+    {syscolor::BtnText, QPalette::Active, QPalette::ButtonText},
+    {syscolor::InactiveCaptionText, QPalette::Disabled, QPalette::WindowText},
+    {syscolor::BtnHighlight, QPalette::Active, QPalette::Light},
+    {syscolor::DarkShadow3D, QPalette::Active, QPalette::Shadow},
+    {syscolor::Light3D, QPalette::Active, QPalette::Midlight},
+    {syscolor::InfoText, QPalette::Active, QPalette::ToolTipText},
+    {syscolor::InfoBk, QPalette::Active, QPalette::ToolTipBase},
+    {syscolor::HotLight, QPalette::Active, QPalette::Link},
 };
 
 }  // namespace
@@ -63,7 +63,7 @@ QColor ColorToQColor(TColor color, const QPalette& palette) {
 QColor ColorToQColor(TColor color) { return ColorToQColor(color, QGuiApplication::palette()); }
 
 TColor QColorToColor(const QColor& color) noexcept {
-  return RGB(color.red(), color.green(), color.blue());
+  return Rgb(color.red(), color.green(), color.blue());
 }
 
 }  // namespace zar

@@ -12,7 +12,8 @@ namespace zar {
 
 using TColor = std::int32_t;
 
-constexpr TColor RGB(int r, int g, int b) noexcept {
+// The colour of red, green and blue 0..255 (each taken modulo 256).
+constexpr TColor Rgb(int r, int g, int b) noexcept {
   return static_cast<TColor>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
 }
 constexpr TColor SystemColor(int index) noexcept {
@@ -22,57 +23,76 @@ constexpr bool IsSystemColor(TColor c) noexcept {
   return (static_cast<std::uint32_t>(c) & 0xFF000000u) == 0xFF000000u;
 }
 
-// System colour numbers (the low byte of a system TColor).
-enum : int {
-  COLOR_SCROLLBAR = 0, COLOR_BACKGROUND = 1, COLOR_ACTIVECAPTION = 2, COLOR_INACTIVECAPTION = 3,
-  COLOR_MENU = 4, COLOR_WINDOW = 5, COLOR_WINDOWFRAME = 6, COLOR_MENUTEXT = 7,
-  COLOR_WINDOWTEXT = 8, COLOR_CAPTIONTEXT = 9, COLOR_ACTIVEBORDER = 10,
-  COLOR_INACTIVEBORDER = 11, COLOR_APPWORKSPACE = 12, COLOR_HIGHLIGHT = 13,
-  COLOR_HIGHLIGHTTEXT = 14, COLOR_BTNFACE = 15, COLOR_BTNSHADOW = 16, COLOR_GRAYTEXT = 17,
-  COLOR_BTNTEXT = 18, COLOR_INACTIVECAPTIONTEXT = 19, COLOR_BTNHIGHLIGHT = 20,
-  COLOR_3DDKSHADOW = 21, COLOR_3DLIGHT = 22, COLOR_INFOTEXT = 23, COLOR_INFOBK = 24,
-  COLOR_HOTLIGHT = 26,
-};
+// System colour numbers (the low byte of a system TColor). Scoped, because
+// <windows.h> defines the COLOR_ names as macros.
+namespace syscolor {
+inline constexpr int ScrollBar = 0;
+inline constexpr int Background = 1;
+inline constexpr int ActiveCaption = 2;
+inline constexpr int InactiveCaption = 3;
+inline constexpr int Menu = 4;
+inline constexpr int Window = 5;
+inline constexpr int WindowFrame = 6;
+inline constexpr int MenuText = 7;
+inline constexpr int WindowText = 8;
+inline constexpr int CaptionText = 9;
+inline constexpr int ActiveBorder = 10;
+inline constexpr int InactiveBorder = 11;
+inline constexpr int AppWorkspace = 12;
+inline constexpr int Highlight = 13;
+inline constexpr int HighlightText = 14;
+inline constexpr int BtnFace = 15;
+inline constexpr int BtnShadow = 16;
+inline constexpr int GrayText = 17;
+inline constexpr int BtnText = 18;
+inline constexpr int InactiveCaptionText = 19;
+inline constexpr int BtnHighlight = 20;
+inline constexpr int DarkShadow3D = 21;
+inline constexpr int Light3D = 22;
+inline constexpr int InfoText = 23;
+inline constexpr int InfoBk = 24;
+inline constexpr int HotLight = 26;
+}  // namespace syscolor
 
-inline constexpr TColor clBlack = RGB(0, 0, 0);
-inline constexpr TColor clMaroon = RGB(128, 0, 0);
-inline constexpr TColor clGreen = RGB(0, 128, 0);
-inline constexpr TColor clOlive = RGB(128, 128, 0);
-inline constexpr TColor clNavy = RGB(0, 0, 128);
-inline constexpr TColor clPurple = RGB(128, 0, 128);
-inline constexpr TColor clTeal = RGB(0, 128, 128);
-inline constexpr TColor clGray = RGB(128, 128, 128);
-inline constexpr TColor clSilver = RGB(192, 192, 192);
-inline constexpr TColor clRed = RGB(255, 0, 0);
-inline constexpr TColor clLime = RGB(0, 255, 0);
-inline constexpr TColor clYellow = RGB(255, 255, 0);
-inline constexpr TColor clBlue = RGB(0, 0, 255);
-inline constexpr TColor clFuchsia = RGB(255, 0, 255);
-inline constexpr TColor clAqua = RGB(0, 255, 255);
-inline constexpr TColor clWhite = RGB(255, 255, 255);
+inline constexpr TColor clBlack = Rgb(0, 0, 0);
+inline constexpr TColor clMaroon = Rgb(128, 0, 0);
+inline constexpr TColor clGreen = Rgb(0, 128, 0);
+inline constexpr TColor clOlive = Rgb(128, 128, 0);
+inline constexpr TColor clNavy = Rgb(0, 0, 128);
+inline constexpr TColor clPurple = Rgb(128, 0, 128);
+inline constexpr TColor clTeal = Rgb(0, 128, 128);
+inline constexpr TColor clGray = Rgb(128, 128, 128);
+inline constexpr TColor clSilver = Rgb(192, 192, 192);
+inline constexpr TColor clRed = Rgb(255, 0, 0);
+inline constexpr TColor clLime = Rgb(0, 255, 0);
+inline constexpr TColor clYellow = Rgb(255, 255, 0);
+inline constexpr TColor clBlue = Rgb(0, 0, 255);
+inline constexpr TColor clFuchsia = Rgb(255, 0, 255);
+inline constexpr TColor clAqua = Rgb(0, 255, 255);
+inline constexpr TColor clWhite = Rgb(255, 255, 255);
 inline constexpr TColor clNone = 0x1FFFFFFF;  // no colour: draws nothing
 
-inline constexpr TColor clScrollBar = SystemColor(COLOR_SCROLLBAR);
-inline constexpr TColor clBackground = SystemColor(COLOR_BACKGROUND);
-inline constexpr TColor clActiveCaption = SystemColor(COLOR_ACTIVECAPTION);
-inline constexpr TColor clInactiveCaption = SystemColor(COLOR_INACTIVECAPTION);
-inline constexpr TColor clMenu = SystemColor(COLOR_MENU);
-inline constexpr TColor clWindow = SystemColor(COLOR_WINDOW);
-inline constexpr TColor clWindowFrame = SystemColor(COLOR_WINDOWFRAME);
-inline constexpr TColor clMenuText = SystemColor(COLOR_MENUTEXT);
-inline constexpr TColor clWindowText = SystemColor(COLOR_WINDOWTEXT);
-inline constexpr TColor clCaptionText = SystemColor(COLOR_CAPTIONTEXT);
-inline constexpr TColor clHighlight = SystemColor(COLOR_HIGHLIGHT);
-inline constexpr TColor clHighlightText = SystemColor(COLOR_HIGHLIGHTTEXT);
-inline constexpr TColor clBtnFace = SystemColor(COLOR_BTNFACE);
-inline constexpr TColor clBtnShadow = SystemColor(COLOR_BTNSHADOW);
-inline constexpr TColor clGrayText = SystemColor(COLOR_GRAYTEXT);
-inline constexpr TColor clBtnText = SystemColor(COLOR_BTNTEXT);
-inline constexpr TColor clInactiveCaptionText = SystemColor(COLOR_INACTIVECAPTIONTEXT);
-inline constexpr TColor clBtnHighlight = SystemColor(COLOR_BTNHIGHLIGHT);
-inline constexpr TColor clInfoText = SystemColor(COLOR_INFOTEXT);
-inline constexpr TColor clInfoBk = SystemColor(COLOR_INFOBK);
-inline constexpr TColor clHotLight = SystemColor(COLOR_HOTLIGHT);
+inline constexpr TColor clScrollBar = SystemColor(syscolor::ScrollBar);
+inline constexpr TColor clBackground = SystemColor(syscolor::Background);
+inline constexpr TColor clActiveCaption = SystemColor(syscolor::ActiveCaption);
+inline constexpr TColor clInactiveCaption = SystemColor(syscolor::InactiveCaption);
+inline constexpr TColor clMenu = SystemColor(syscolor::Menu);
+inline constexpr TColor clWindow = SystemColor(syscolor::Window);
+inline constexpr TColor clWindowFrame = SystemColor(syscolor::WindowFrame);
+inline constexpr TColor clMenuText = SystemColor(syscolor::MenuText);
+inline constexpr TColor clWindowText = SystemColor(syscolor::WindowText);
+inline constexpr TColor clCaptionText = SystemColor(syscolor::CaptionText);
+inline constexpr TColor clHighlight = SystemColor(syscolor::Highlight);
+inline constexpr TColor clHighlightText = SystemColor(syscolor::HighlightText);
+inline constexpr TColor clBtnFace = SystemColor(syscolor::BtnFace);
+inline constexpr TColor clBtnShadow = SystemColor(syscolor::BtnShadow);
+inline constexpr TColor clGrayText = SystemColor(syscolor::GrayText);
+inline constexpr TColor clBtnText = SystemColor(syscolor::BtnText);
+inline constexpr TColor clInactiveCaptionText = SystemColor(syscolor::InactiveCaptionText);
+inline constexpr TColor clBtnHighlight = SystemColor(syscolor::BtnHighlight);
+inline constexpr TColor clInfoText = SystemColor(syscolor::InfoText);
+inline constexpr TColor clInfoBk = SystemColor(syscolor::InfoBk);
+inline constexpr TColor clHotLight = SystemColor(syscolor::HotLight);
 
 // The colour to paint with. System colours come from the palette (the
 // application's when none is given); clNone gives a transparent colour.

@@ -77,42 +77,45 @@ enum TTextLayout : std::uint8_t { tlTop, tlCenter, tlBottom };
 
 // Windows virtual-key codes, as KeyDown and KeyUp receive them. Letters and
 // digits of the main keyboard are their upper-case ASCII codes ('A', '0').
-inline constexpr Word VK_BACK = 0x08;
-inline constexpr Word VK_TAB = 0x09;
-inline constexpr Word VK_RETURN = 0x0D;
-inline constexpr Word VK_SHIFT = 0x10;
-inline constexpr Word VK_CONTROL = 0x11;
-inline constexpr Word VK_MENU = 0x12;  // Alt
-inline constexpr Word VK_PAUSE = 0x13;
-inline constexpr Word VK_CAPITAL = 0x14;
-inline constexpr Word VK_ESCAPE = 0x1B;
-inline constexpr Word VK_SPACE = 0x20;
-inline constexpr Word VK_PRIOR = 0x21;  // Page Up
-inline constexpr Word VK_NEXT = 0x22;   // Page Down
-inline constexpr Word VK_END = 0x23;
-inline constexpr Word VK_HOME = 0x24;
-inline constexpr Word VK_LEFT = 0x25;
-inline constexpr Word VK_UP = 0x26;
-inline constexpr Word VK_RIGHT = 0x27;
-inline constexpr Word VK_DOWN = 0x28;
-inline constexpr Word VK_SNAPSHOT = 0x2C;
-inline constexpr Word VK_INSERT = 0x2D;
-inline constexpr Word VK_DELETE = 0x2E;
-inline constexpr Word VK_APPS = 0x5D;  // context-menu key
-inline constexpr Word VK_NUMPAD0 = 0x60;
-inline constexpr Word VK_MULTIPLY = 0x6A;
-inline constexpr Word VK_ADD = 0x6B;
-inline constexpr Word VK_SUBTRACT = 0x6D;
-inline constexpr Word VK_DECIMAL = 0x6E;
-inline constexpr Word VK_DIVIDE = 0x6F;
-inline constexpr Word VK_F1 = 0x70;  // VK_F1 + n - 1 is Fn, up to F24
-inline constexpr Word VK_F4 = 0x73;
-inline constexpr Word VK_NUMLOCK = 0x90;
-inline constexpr Word VK_SCROLL = 0x91;
-inline constexpr Word VK_OEM_PLUS = 0xBB;
-inline constexpr Word VK_OEM_COMMA = 0xBC;
-inline constexpr Word VK_OEM_MINUS = 0xBD;
-inline constexpr Word VK_OEM_PERIOD = 0xBE;
+// Scoped, because <windows.h> defines the VK_ names as macros.
+namespace vk {
+inline constexpr Word Back = 0x08;
+inline constexpr Word Tab = 0x09;
+inline constexpr Word Return = 0x0D;
+inline constexpr Word Shift = 0x10;
+inline constexpr Word Control = 0x11;
+inline constexpr Word Menu = 0x12;  // Alt
+inline constexpr Word Pause = 0x13;
+inline constexpr Word Capital = 0x14;
+inline constexpr Word Escape = 0x1B;
+inline constexpr Word Space = 0x20;
+inline constexpr Word Prior = 0x21;  // Page Up
+inline constexpr Word Next = 0x22;   // Page Down
+inline constexpr Word End = 0x23;
+inline constexpr Word Home = 0x24;
+inline constexpr Word Left = 0x25;
+inline constexpr Word Up = 0x26;
+inline constexpr Word Right = 0x27;
+inline constexpr Word Down = 0x28;
+inline constexpr Word Snapshot = 0x2C;
+inline constexpr Word Insert = 0x2D;
+inline constexpr Word Delete = 0x2E;
+inline constexpr Word Apps = 0x5D;  // context-menu key
+inline constexpr Word Numpad0 = 0x60;
+inline constexpr Word Multiply = 0x6A;
+inline constexpr Word Add = 0x6B;
+inline constexpr Word Subtract = 0x6D;
+inline constexpr Word Decimal = 0x6E;
+inline constexpr Word Divide = 0x6F;
+inline constexpr Word F1 = 0x70;  // F1 + n - 1 is Fn, up to F24
+inline constexpr Word F4 = 0x73;
+inline constexpr Word NumLock = 0x90;
+inline constexpr Word Scroll = 0x91;
+inline constexpr Word OemPlus = 0xBB;
+inline constexpr Word OemComma = 0xBC;
+inline constexpr Word OemMinus = 0xBD;
+inline constexpr Word OemPeriod = 0xBE;
+}  // namespace vk
 
 // Event signatures; Sender is the control that raises the event.
 using TNotifyEvent = std::function<void(TObject* Sender)>;

@@ -13,15 +13,15 @@ struct KeyPair {
 };
 
 constexpr KeyPair kNamedKeys[] = {
-    {Qt::Key_Backspace, VK_BACK},  {Qt::Key_Tab, VK_TAB},         {Qt::Key_Backtab, VK_TAB},
-    {Qt::Key_Return, VK_RETURN},   {Qt::Key_Enter, VK_RETURN},    {Qt::Key_Shift, VK_SHIFT},
-    {Qt::Key_Control, VK_CONTROL}, {Qt::Key_Alt, VK_MENU},        {Qt::Key_Pause, VK_PAUSE},
-    {Qt::Key_CapsLock, VK_CAPITAL}, {Qt::Key_Escape, VK_ESCAPE},  {Qt::Key_Space, VK_SPACE},
-    {Qt::Key_PageUp, VK_PRIOR},    {Qt::Key_PageDown, VK_NEXT},   {Qt::Key_End, VK_END},
-    {Qt::Key_Home, VK_HOME},       {Qt::Key_Left, VK_LEFT},       {Qt::Key_Up, VK_UP},
-    {Qt::Key_Right, VK_RIGHT},     {Qt::Key_Down, VK_DOWN},       {Qt::Key_Print, VK_SNAPSHOT},
-    {Qt::Key_Insert, VK_INSERT},   {Qt::Key_Delete, VK_DELETE},   {Qt::Key_Menu, VK_APPS},
-    {Qt::Key_NumLock, VK_NUMLOCK}, {Qt::Key_ScrollLock, VK_SCROLL},
+    {Qt::Key_Backspace, vk::Back},  {Qt::Key_Tab, vk::Tab},         {Qt::Key_Backtab, vk::Tab},
+    {Qt::Key_Return, vk::Return},   {Qt::Key_Enter, vk::Return},    {Qt::Key_Shift, vk::Shift},
+    {Qt::Key_Control, vk::Control}, {Qt::Key_Alt, vk::Menu},        {Qt::Key_Pause, vk::Pause},
+    {Qt::Key_CapsLock, vk::Capital}, {Qt::Key_Escape, vk::Escape},  {Qt::Key_Space, vk::Space},
+    {Qt::Key_PageUp, vk::Prior},    {Qt::Key_PageDown, vk::Next},   {Qt::Key_End, vk::End},
+    {Qt::Key_Home, vk::Home},       {Qt::Key_Left, vk::Left},       {Qt::Key_Up, vk::Up},
+    {Qt::Key_Right, vk::Right},     {Qt::Key_Down, vk::Down},       {Qt::Key_Print, vk::Snapshot},
+    {Qt::Key_Insert, vk::Insert},   {Qt::Key_Delete, vk::Delete},   {Qt::Key_Menu, vk::Apps},
+    {Qt::Key_NumLock, vk::NumLock}, {Qt::Key_ScrollLock, vk::Scroll},
 };
 
 // Keys whose code depends on whether they sit on the numeric pad.
@@ -32,13 +32,13 @@ struct PadPair {
 };
 
 constexpr PadPair kPadKeys[] = {
-    {Qt::Key_Asterisk, VK_MULTIPLY, '8'},
-    {Qt::Key_Plus, VK_ADD, VK_OEM_PLUS},
-    {Qt::Key_Minus, VK_SUBTRACT, VK_OEM_MINUS},
-    {Qt::Key_Slash, VK_DIVIDE, 0},
-    {Qt::Key_Period, VK_DECIMAL, VK_OEM_PERIOD},
-    {Qt::Key_Comma, VK_DECIMAL, VK_OEM_COMMA},
-    {Qt::Key_Equal, 0, VK_OEM_PLUS},
+    {Qt::Key_Asterisk, vk::Multiply, '8'},
+    {Qt::Key_Plus, vk::Add, vk::OemPlus},
+    {Qt::Key_Minus, vk::Subtract, vk::OemMinus},
+    {Qt::Key_Slash, vk::Divide, 0},
+    {Qt::Key_Period, vk::Decimal, vk::OemPeriod},
+    {Qt::Key_Comma, vk::Decimal, vk::OemComma},
+    {Qt::Key_Equal, 0, vk::OemPlus},
 };
 
 }  // namespace
@@ -47,12 +47,12 @@ Word VirtualKeyOf(const QKeyEvent& event) {
   const int key = event.key();
   const bool keypad = event.modifiers().testFlag(Qt::KeypadModifier);
   if (key >= Qt::Key_A && key <= Qt::Key_Z) return static_cast<Word>('A' + (key - Qt::Key_A));
-  if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return static_cast<Word>(VK_F1 + (key - Qt::Key_F1));
+  if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return static_cast<Word>(vk::F1 + (key - Qt::Key_F1));
   // Digits of any script (a Persian keyboard reports its own digits) keep
   // the code of their position on the keyboard.
   if (key > 0 && key <= 0xFFFF && QChar(static_cast<char16_t>(key)).isDigit()) {
     const int digit = QChar(static_cast<char16_t>(key)).digitValue();
-    return static_cast<Word>(keypad ? VK_NUMPAD0 + digit : '0' + digit);
+    return static_cast<Word>(keypad ? vk::Numpad0 + digit : '0' + digit);
   }
   for (const KeyPair& k : kNamedKeys)
     if (k.qtKey == key) return k.vk;

@@ -51,7 +51,7 @@ TEST_F(DataLinkTest, OpeningFindsTheFieldAndClosingDropsIt) {
 TEST_F(DataLinkTest, EditFromTheControlStartsEditingAndPostStoresTheValue) {
   OpenWithOneRecord();
   EXPECT_TRUE(Link.Edit());
-  EXPECT_EQ(Items.State(), dsEdit);
+  EXPECT_EQ(Items.State(), TDataSetState::Edit);
   EXPECT_EQ(Log, "editing;data;");
   ControlText = "typed";
   Link.Modified();
@@ -88,7 +88,7 @@ TEST_F(DataLinkTest, ReadOnlyLinksAndFieldsDoNotEdit) {
   OpenWithOneRecord();
   Link.SetReadOnly(true);
   EXPECT_FALSE(Link.Edit());
-  EXPECT_EQ(Items.State(), dsBrowse);
+  EXPECT_EQ(Items.State(), TDataSetState::Browse);
   Link.SetReadOnly(false);
   Name.SetReadOnly(true);
   EXPECT_FALSE(Link.CanModify());

@@ -261,7 +261,7 @@ TEST(DataPacketTest, AnExhaustedAutoIncrementIsReadBackAndRefusedAtPost) {
       EXPECT_EQ(error.Message(),
                 "Ids: Field 'Id' has no number left to give: its largest value, 2147483647, is taken");
     }
-    EXPECT_EQ(data.State(), dsInsert);
+    EXPECT_EQ(data.State(), TDataSetState::Insert);
     data.Cancel();
     const std::string before = ReadText(file);
     data.Close();

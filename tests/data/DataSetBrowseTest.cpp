@@ -101,7 +101,7 @@ TEST_F(DataSetBrowseTest, SetRecNoPostsAPendingEdit) {
   Items.Edit();
   Name.SetAsString("z");
   Items.SetRecNo(4);
-  EXPECT_EQ(Items.State(), dsBrowse);
+  EXPECT_EQ(Items.State(), TDataSetState::Browse);
   EXPECT_EQ(Rows(), "zbac");
 }
 
@@ -149,7 +149,7 @@ TEST_F(DataSetBrowseTest, InsertShowsTheNewRecordBeforeTheCurrentOne) {
   Items.SetRecNo(2);
   Changes.clear();
   Items.Insert();
-  EXPECT_EQ(Items.State(), dsInsert);
+  EXPECT_EQ(Items.State(), TDataSetState::Insert);
   EXPECT_EQ(Items.PendingRow(), 1);
   Name.SetAsString("n");
   Items.Post();

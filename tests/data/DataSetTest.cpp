@@ -81,7 +81,7 @@ TEST_F(DataSetTest, CancelRestoresAndPostKeepsEdits) {
   Qty.SetAsInteger(7);
   Items.Post();
   EXPECT_EQ(Qty.AsInteger(), 7);
-  EXPECT_EQ(Items.State(), dsBrowse);
+  EXPECT_EQ(Items.State(), TDataSetState::Browse);
 }
 
 TEST_F(DataSetTest, NavigatingPostsAModifiedRecordAndDropsAnUntouchedAppend) {
@@ -108,7 +108,7 @@ TEST_F(DataSetTest, DeleteMovesToTheNextRecord) {
 
 TEST_F(DataSetTest, EditOnAnEmptyDatasetAppends) {
   Items.Edit();
-  EXPECT_EQ(Items.State(), dsInsert);
+  EXPECT_EQ(Items.State(), TDataSetState::Insert);
 }
 
 TEST_F(DataSetTest, MisuseRaisesClearErrors) {
@@ -148,7 +148,7 @@ TEST_F(DataSetTest, AFailedPostStaysInInsertModeWithTheValues) {
   Items.Append();
   Qty.SetAsInteger(4);
   EXPECT_THROW(Items.Post(), EDatabaseError);
-  EXPECT_EQ(Items.State(), dsInsert);
+  EXPECT_EQ(Items.State(), TDataSetState::Insert);
   EXPECT_EQ(Qty.AsInteger(), 4);
   Name.SetAsString("x");
   Items.Post();

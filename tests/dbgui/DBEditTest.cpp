@@ -61,7 +61,7 @@ TEST_F(DBEditTest, TypingStartsEditingAndPostingStoresTheText) {
   Edit->setFocus();
   Edit->selectAll();
   QTest::keyClicks(Edit, "2024/04/01");
-  EXPECT_EQ(Data.Orders.State(), dsEdit);
+  EXPECT_EQ(Data.Orders.State(), TDataSetState::Edit);
   EXPECT_EQ(Edit->text(), "2024/04/01");
   Data.Orders.Post();
   EXPECT_EQ(Data.Ship.AsDateTime(), EncodeDate(2024, 4, 1));
@@ -73,11 +73,11 @@ TEST_F(DBEditTest, LeavingStoresTheTextAndARefusedTextStaysWithTheError) {
   QTest::keyClicks(Edit, "2024/13/40");
   Other->setFocus();
   EXPECT_EQ(Edit->text(), "2024/13/40");  // the user's text is kept
-  EXPECT_EQ(Data.Orders.State(), dsEdit);
+  EXPECT_EQ(Data.Orders.State(), TDataSetState::Edit);
   EXPECT_FALSE(Errors.empty());
   Errors.clear();
   EXPECT_ANY_THROW(Data.Orders.Post());  // still refused, still editing
-  EXPECT_EQ(Data.Orders.State(), dsEdit);
+  EXPECT_EQ(Data.Orders.State(), TDataSetState::Edit);
   Edit->setFocus();
   Edit->selectAll();
   QTest::keyClicks(Edit, "2024/05/06");
@@ -118,7 +118,7 @@ TEST_F(DBEditTest, TypingIsRefusedWhereTheFieldCannotChange) {
     Edit->setFocus();
     QTest::keyClicks(Edit, "q");
     EXPECT_EQ(Edit->text(), before) << c.Name;
-    EXPECT_EQ(Data.Orders.State(), dsBrowse) << c.Name;
+    EXPECT_EQ(Data.Orders.State(), TDataSetState::Browse) << c.Name;
     Other->setFocus();
   }
 }
@@ -151,7 +151,7 @@ TEST_F(DBEditTest, CheckBoxTicksForTrueAndStoresItsStateOnPost) {
   Data.Orders.Next();
   EXPECT_EQ(Check->checkState(), Qt::Unchecked);
   Toggle();
-  EXPECT_EQ(Data.Orders.State(), dsEdit);
+  EXPECT_EQ(Data.Orders.State(), TDataSetState::Edit);
   EXPECT_EQ(Check->checkState(), Qt::Checked);
   EXPECT_FALSE(Data.Paid.AsBoolean());  // stored on post
   Data.Orders.Post();
@@ -193,7 +193,7 @@ TEST_F(DBEditTest, CheckBoxClicksAreRefusedWhenTheDatasetCannotEdit) {
   Check->SetReadOnly(true);
   Toggle();
   EXPECT_EQ(Check->checkState(), Qt::Checked);
-  EXPECT_EQ(Data.Orders.State(), dsBrowse);
+  EXPECT_EQ(Data.Orders.State(), TDataSetState::Browse);
 }
 
 }  // namespace

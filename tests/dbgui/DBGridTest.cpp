@@ -53,7 +53,7 @@ TEST_F(DBGridTest, ACellThatCannotLeaveItsRecordStaysPut) {
   Data.Name.Clear();  // required
   Grid.setCurrentIndex(Grid.model()->index(2, 1));
   EXPECT_EQ(Grid.currentIndex().row(), 0);
-  EXPECT_EQ(Data.Orders.State(), dsEdit);
+  EXPECT_EQ(Data.Orders.State(), TDataSetState::Edit);
   EXPECT_NE(Errors.find("must have a value"), std::string::npos) << Errors;
 }
 
@@ -76,11 +76,11 @@ TEST_F(DBGridTest, KeysInsertCancelAndDelete) {
   test::ShowActive(Grid);
   Grid.setCurrentIndex(Grid.model()->index(1, 1));
   QTest::keyClick(Grid.viewport(), Qt::Key_Insert);
-  EXPECT_EQ(Data.Orders.State(), dsInsert);
+  EXPECT_EQ(Data.Orders.State(), TDataSetState::Insert);
   EXPECT_EQ(Grid.model()->rowCount(), 4);
   EXPECT_EQ(Grid.currentIndex().row(), 1);
   QTest::keyClick(Grid.viewport(), Qt::Key_Escape);
-  EXPECT_EQ(Data.Orders.State(), dsBrowse);
+  EXPECT_EQ(Data.Orders.State(), TDataSetState::Browse);
   EXPECT_EQ(Grid.model()->rowCount(), 3);
   QTest::keyClick(Grid.viewport(), Qt::Key_Delete, Qt::ControlModifier);
   EXPECT_EQ(Data.Orders.RecordCount(), 2);
@@ -88,7 +88,7 @@ TEST_F(DBGridTest, KeysInsertCancelAndDelete) {
   QTest::keyClick(Grid.viewport(), Qt::Key_Delete, Qt::ControlModifier);
   QTest::keyClick(Grid.viewport(), Qt::Key_Insert);
   EXPECT_EQ(Data.Orders.RecordCount(), 2);
-  EXPECT_EQ(Data.Orders.State(), dsBrowse);
+  EXPECT_EQ(Data.Orders.State(), TDataSetState::Browse);
 }
 
 TEST_F(DBGridTest, TypingInACellEditsTheRecordThroughTheDataset) {
@@ -101,9 +101,9 @@ TEST_F(DBGridTest, TypingInACellEditsTheRecordThroughTheDataset) {
   QTest::keyClicks(editor, "Sara");
   QTest::keyClick(editor, Qt::Key_Return);
   QCoreApplication::processEvents();  // the delegate commits on a queued call
-  EXPECT_EQ(Data.Orders.State(), dsEdit);
+  EXPECT_EQ(Data.Orders.State(), TDataSetState::Edit);
   Grid.setCurrentIndex(Grid.model()->index(0, 1));
-  EXPECT_EQ(Data.Orders.State(), dsBrowse);
+  EXPECT_EQ(Data.Orders.State(), TDataSetState::Browse);
   Data.Orders.Last();
   EXPECT_EQ(Data.Name.AsString(), "Sara");
 }

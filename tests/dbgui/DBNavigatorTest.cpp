@@ -92,15 +92,15 @@ TEST_F(DBNavigatorTest, ButtonsRunTheirDatasetOperations) {
   QTest::mouseClick(Nav.Button(nbPrior), Qt::LeftButton);
   EXPECT_EQ(Data.Orders.RecNo(), 2);
   QTest::mouseClick(Nav.Button(nbEdit), Qt::LeftButton);
-  EXPECT_EQ(Data.Orders.State(), dsEdit);
+  EXPECT_EQ(Data.Orders.State(), TDataSetState::Edit);
   Data.Name.SetAsString("Nima");
   QTest::mouseClick(Nav.Button(nbPost), Qt::LeftButton);
-  EXPECT_EQ(Data.Orders.State(), dsBrowse);
+  EXPECT_EQ(Data.Orders.State(), TDataSetState::Browse);
   EXPECT_EQ(Data.Name.AsString(), "Nima");
   QTest::mouseClick(Nav.Button(nbDelete), Qt::LeftButton);
   EXPECT_EQ(Data.Orders.RecordCount(), 2);
   QTest::mouseClick(Nav.Button(nbInsert), Qt::LeftButton);
-  EXPECT_EQ(Data.Orders.State(), dsInsert);
+  EXPECT_EQ(Data.Orders.State(), TDataSetState::Insert);
   QTest::mouseClick(Nav.Button(nbCancel), Qt::LeftButton);
   EXPECT_EQ(Data.Orders.RecordCount(), 2);
   QTest::mouseClick(Nav.Button(nbFirst), Qt::LeftButton);
@@ -118,7 +118,7 @@ TEST_F(DBNavigatorTest, ARefusedPostKeepsTheRecordInEditAndReportsTheError) {
   Data.Name.Clear();
   QTest::mouseClick(Nav.Button(nbPost), Qt::LeftButton);
   test::App().OnException = nullptr;
-  EXPECT_EQ(Data.Orders.State(), dsEdit);
+  EXPECT_EQ(Data.Orders.State(), TDataSetState::Edit);
   EXPECT_NE(errors.find("must have a value"), std::string::npos) << errors;
 }
 

@@ -87,7 +87,7 @@ TEST_F(DataSetModelTest, CurrentRowFollowsTheDatasetAndMovesIt) {
 TEST_F(DataSetModelTest, SetDataEditsTheRowAndMovingAwayPostsIt) {
   QSignalSpy changed(&Model, &QAbstractItemModel::dataChanged);
   ASSERT_TRUE(Model.setData(Model.index(2, 1), "Sara"));
-  EXPECT_EQ(Data.Orders.State(), dsEdit);
+  EXPECT_EQ(Data.Orders.State(), TDataSetState::Edit);
   EXPECT_EQ(Data.Orders.RecNo(), 3);
   EXPECT_EQ(Cell(2, 1), "Sara");
   EXPECT_GE(changed.count(), 1);
@@ -96,7 +96,7 @@ TEST_F(DataSetModelTest, SetDataEditsTheRowAndMovingAwayPostsIt) {
   EXPECT_EQ(Cell(2, 2), "02/01/2025");
   ASSERT_TRUE(Model.setData(Model.index(2, 3), false));
   EXPECT_TRUE(Model.SetCurrentRow(0));
-  EXPECT_EQ(Data.Orders.State(), dsBrowse);
+  EXPECT_EQ(Data.Orders.State(), TDataSetState::Browse);
   EXPECT_EQ(Names(), "Reza,Mina,Sara,");
   EXPECT_EQ(Cell(2, 3), "False");
 }
@@ -115,7 +115,7 @@ TEST_F(DataSetModelTest, APendingEditThatCannotBePostedKeepsTheCurrentRow) {
   ASSERT_TRUE(Model.setData(Model.index(1, 1), QVariant()));  // Name is required
   EXPECT_FALSE(Model.SetCurrentRow(0));
   EXPECT_NE(Errors.find("must have a value"), std::string::npos) << Errors;
-  EXPECT_EQ(Data.Orders.State(), dsEdit);
+  EXPECT_EQ(Data.Orders.State(), TDataSetState::Edit);
   EXPECT_EQ(Model.CurrentRow(), 1);
 }
 

@@ -144,7 +144,7 @@ TEST_F(ReportTest, AnOrderBeingEditedIsPostedBeforeTheCopy) {
   FOrders.Edit();
   FOrders.FieldByName("AmountPaid").SetAsFloat(777);
   FReport.LoadOrders(FOrders);
-  EXPECT_EQ(FOrders.State(), dsBrowse);
+  EXPECT_EQ(FOrders.State(), TDataSetState::Browse);
   FReport.Prepare();
   EXPECT_TRUE(FReport.Report().RecordText(0, 2).contains("777"));
 }

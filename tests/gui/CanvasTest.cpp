@@ -93,12 +93,12 @@ TEST(CanvasTest, RectanglesExcludeRightAndBottomEdges) {
 TEST(CanvasTest, ClearBrushFillsNothingAndColourMakesItSolidAgain) {
   const QImage clear = Render([](TCanvas& canvas) {
     canvas.Brush().SetColor(clBlack);
-    canvas.Brush().SetStyle(bsClear);
+    canvas.Brush().SetStyle(TBrushStyle::Clear);
     canvas.FillRect({0, 0, 10, 10});
   });
   EXPECT_TRUE(DarkPixels(clear).empty());
   const QImage solid = Render([](TCanvas& canvas) {
-    canvas.Brush().SetStyle(bsClear);
+    canvas.Brush().SetStyle(TBrushStyle::Clear);
     canvas.Brush().SetColor(clBlack);
     canvas.FillRect({0, 0, 1, 1});
   });
@@ -124,7 +124,7 @@ TEST(CanvasTest, MirroredTextReadsNormallyAtTheMirroredPlace) {
   auto draw = [&](bool mirrored) {
     return Render([&](TCanvas& canvas) {
       canvas.Font().SetColor(clBlack);
-      canvas.Brush().SetStyle(bsClear);
+      canvas.Brush().SetStyle(TBrushStyle::Clear);
       width = canvas.TextWidth(text);
       canvas.SetMirrored(mirrored);
       // Logical extent [4, 4 + width) appears at [40 - 4 - width, 36).
@@ -165,7 +165,7 @@ TEST(CanvasTest, TextRectFillsWithSolidBrushAndClipsTheText) {
 
 TEST(CanvasTest, ClearBrushTextKeepsTheBackground) {
   const QImage image = Render([](TCanvas& canvas) {
-    canvas.Brush().SetStyle(bsClear);
+    canvas.Brush().SetStyle(TBrushStyle::Clear);
     canvas.Font().SetColor(clBlack);
     canvas.TextRect({0, 0, kSize, kSize}, 2, 2, "x");
   });
@@ -256,7 +256,7 @@ TEST(CanvasTest, DrawingOutsideAPaintInvalidatesItsRectangle) {
 
 TEST(CanvasTest, HatchBrushesDrawDiagonalLinesOverWhatIsThere) {
   const QRgb red = qRgb(255, 0, 0);
-  for (const TBrushStyle style : {bsFDiagonal, bsBDiagonal}) {
+  for (const TBrushStyle style : {TBrushStyle::FDiagonal, TBrushStyle::BDiagonal}) {
     const QImage image = Render([&](TCanvas& canvas) {
       canvas.Brush().SetColor(clRed);
       canvas.FillRect({0, 0, 20, 20});
@@ -276,7 +276,7 @@ TEST(CanvasTest, HatchBrushesDrawDiagonalLinesOverWhatIsThere) {
     EXPECT_EQ(lines + kept, 400);
     // Each line runs diagonally: a dark pixel's neighbour one step along the
     // line's direction is dark too.
-    const int step = style == bsFDiagonal ? 1 : -1;
+    const int step = style == TBrushStyle::FDiagonal ? 1 : -1;
     for (int y = 1; y < 19; ++y)
       for (int x = 1; x < 19; ++x)
         if (image.pixel(x, y) == kBlack) EXPECT_EQ(image.pixel(x + step, y + 1), kBlack) << x << "," << y;

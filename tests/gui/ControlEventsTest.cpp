@@ -76,7 +76,7 @@ TEST_F(ControlEventsTest, PersianDigitArrivesAsItsCodePoint) {
 
 TEST_F(ControlEventsTest, OnKeyDownRunsFirstAndMayCancelTheKey) {
   control.OnKeyDown = [](TObject*, Word& key, TShiftState) {
-    if (key == VK_DOWN) key = 0;
+    if (key == vk::Down) key = 0;
   };
   QTest::keyClick(&control, Qt::Key_Down);
   QTest::keyClick(&control, Qt::Key_Up);
@@ -96,9 +96,9 @@ class DialogKeyProbe : public ProbeControl {
   bool TakeEscape = false;
 
  protected:
-  bool DialogKey(Word key, TShiftState) override { return TakeEscape && key == VK_ESCAPE; }
+  bool DialogKey(Word key, TShiftState) override { return TakeEscape && key == vk::Escape; }
   bool KeyDownMessage(Word key, TShiftState shift) override {
-    return key == VK_SPACE && shift.Contains(ssShift);
+    return key == vk::Space && shift.Contains(ssShift);
   }
 };
 

@@ -64,7 +64,7 @@ class DBPickerRandomTest : public ::testing::TestWithParam<unsigned> {
   void Check() {
     if (FDataSet.IsEmpty()) return;
     const int id = CurrentId();
-    if (FDataSet.State() == dsBrowse) {
+    if (FDataSet.State() == TDataSetState::Browse) {
       ASSERT_FALSE(FPending.has_value());
       const TField& field = FDataSet.FieldByName("D");
       ASSERT_EQ(field.IsNull(), !FModel[id].has_value()) << "record " << id;

@@ -129,13 +129,13 @@ TEST_F(DBPickerTest, ValuesRoundTripThroughEveryFieldType) {
     if (c.StoredText) FPicker->SetKind(dtkDate);
     ASSERT_FALSE(FPicker->IsNull());
     EXPECT_NEAR(FPicker->DateTime(), c.Shown, 1e-8);
-    EXPECT_EQ(FDataSet.State(), dsBrowse);
+    EXPECT_EQ(FDataSet.State(), TDataSetState::Browse);
 
     if (FPicker->Kind() == dtkTime)
       FPicker->SetTime(c.Picked);
     else
       FPicker->SetDateTime(c.Picked);
-    EXPECT_EQ(FDataSet.State(), dsEdit);
+    EXPECT_EQ(FDataSet.State(), TDataSetState::Edit);
     EXPECT_TRUE(FPicker->ValueModified());
     FDataSet.Post();
     EXPECT_FALSE(FPicker->ValueModified());
@@ -200,7 +200,7 @@ TEST_F(DBPickerTest, ANullPickerClearsWhatItsKindEdits) {
     FPicker->SetKind(c.Kind);
     QTest::keyClick(FPicker, Qt::Key_Delete);
     ASSERT_TRUE(FPicker->IsNull());
-    ASSERT_EQ(FDataSet.State(), dsEdit);
+    ASSERT_EQ(FDataSet.State(), TDataSetState::Edit);
     FDataSet.Post();
     if (c.Written)
       EXPECT_NEAR(F(c.Field).AsDateTime(), *c.Written, 1e-8);
@@ -232,7 +232,7 @@ TEST_F(DBPickerTest, TextThatCouldNotBeReadBackIsRefused) {
     FPicker->SetKind(c.Kind);
     FPicker->SetDateTime(c.Picked);
     EXPECT_THROW(FDataSet.Post(), EDatabaseError);
-    EXPECT_EQ(FDataSet.State(), dsEdit);
+    EXPECT_EQ(FDataSet.State(), TDataSetState::Edit);
     FDataSet.Cancel();
     EXPECT_EQ(F(c.Field).AsString(), c.Field == std::string("S8") ? "03/01/01" : "1403/01/01");
   }
@@ -248,24 +248,24 @@ TEST_F(DBPickerTest, EditingSequences) {
     bool Modified;
   };
   const TCase cases[] = {
-      {"", dsBrowse, Nowruz1403, Nowruz1403, false},
-      {"d", dsBrowse, Nowruz1403, Nowruz1403, false},
-      {"e", dsBrowse, Nowruz1403, Nowruz1403, false},
-      {"u", dsEdit, Nowruz1403, Nowruz1403 + 1, true},
-      {"ue", dsEdit, Nowruz1403, Nowruz1403, false},
-      {"up", dsBrowse, Nowruz1403 + 1, Nowruz1403 + 1, false},
-      {"uc", dsBrowse, Nowruz1403, Nowruz1403, false},
-      {"ux", dsEdit, Nowruz1403 + 1, Nowruz1403 + 1, false},
-      {"uuep", dsBrowse, Nowruz1403, Nowruz1403, false},
-      {"upue", dsEdit, Nowruz1403 + 1, Nowruz1403 + 1, false},
-      {"uxc", dsBrowse, Nowruz1403, Nowruz1403, false},
+      {"", TDataSetState::Browse, Nowruz1403, Nowruz1403, false},
+      {"d", TDataSetState::Browse, Nowruz1403, Nowruz1403, false},
+      {"e", TDataSetState::Browse, Nowruz1403, Nowruz1403, false},
+      {"u", TDataSetState::Edit, Nowruz1403, Nowruz1403 + 1, true},
+      {"ue", TDataSetState::Edit, Nowruz1403, Nowruz1403, false},
+      {"up", TDataSetState::Browse, Nowruz1403 + 1, Nowruz1403 + 1, false},
+      {"uc", TDataSetState::Browse, Nowruz1403, Nowruz1403, false},
+      {"ux", TDataSetState::Edit, Nowruz1403 + 1, Nowruz1403 + 1, false},
+      {"uuep", TDataSetState::Browse, Nowruz1403, Nowruz1403, false},
+      {"upue", TDataSetState::Edit, Nowruz1403 + 1, Nowruz1403 + 1, false},
+      {"uxc", TDataSetState::Browse, Nowruz1403, Nowruz1403, false},
   };
   AddRecord("D", Nowruz1403);
   FPicker->SetDataField("D");
   ShowFocused();
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.Steps);
-    if (FDataSet.State() != dsBrowse) FDataSet.Cancel();
+    if (FDataSet.State() != TDataSetState::Browse) FDataSet.Cancel();
     F("D");  // the record is back to 1403/01/01 for every case
     FDataSet.Edit();
     F("D").SetAsDateTime(Nowruz1403);
@@ -319,7 +319,7 @@ TEST_F(DBPickerTest, ADayPickedForANullValueIsAChangeEvenWhenItEqualsTheHiddenOn
   ASSERT_TRUE(FPicker->DroppedDown());
   FPicker->CloseUp(true);
   EXPECT_FALSE(FPicker->IsNull());
-  EXPECT_EQ(FDataSet.State(), dsEdit);
+  EXPECT_EQ(FDataSet.State(), TDataSetState::Edit);
   EXPECT_TRUE(FPicker->ValueModified());
   FDataSet.Post();
   EXPECT_DOUBLE_EQ(F("D").AsDateTime(), hidden);
@@ -339,7 +339,7 @@ TEST_F(DBPickerTest, AFailedWriteOnExitTakesTheFocusBack) {
   EXPECT_TRUE(WaitFor([this] { return FPicker->hasFocus(); }));
   App().OnException = nullptr;
   EXPECT_NE(message.find("00/01/01"), std::string::npos) << message;
-  EXPECT_EQ(FDataSet.State(), dsEdit);
+  EXPECT_EQ(FDataSet.State(), TDataSetState::Edit);
   EXPECT_EQ(F("S8").AsString(), "03/01/01");
   EXPECT_TRUE(FPicker->ValueModified());
 }
@@ -350,11 +350,11 @@ TEST_F(DBPickerTest, BrowsingThePickerIsReadOnlyToTheUserWhenTheLinkIs) {
   FPicker->SetReadOnly(true);
   ShowFocused();
   QTest::keyClick(FPicker, Qt::Key_Up);
-  EXPECT_EQ(FDataSet.State(), dsBrowse);
+  EXPECT_EQ(FDataSet.State(), TDataSetState::Browse);
   EXPECT_DOUBLE_EQ(FPicker->Date(), Nowruz1403);
   FPicker->SetReadOnly(false);
   QTest::keyClick(FPicker, Qt::Key_Up);
-  EXPECT_EQ(FDataSet.State(), dsEdit);
+  EXPECT_EQ(FDataSet.State(), TDataSetState::Edit);
 }
 
 TEST_F(DBPickerTest, AnUnboundPickerShowsAnEmptyBox) {

@@ -143,7 +143,7 @@ TEST_F(ColourTest, WithoutDefaultDrawingTheHookDrawsEveryCell) {
 
 TEST_F(ColourTest, MonthBackColorRecoloursTheBackground) {
   cal->SetDate(Solar(1403, 1, 10));
-  cal->CalColors().SetMonthBackColor(RGB(255, 255, 200));
+  cal->CalColors().SetMonthBackColor(Rgb(255, 255, 200));
   QCoreApplication::processEvents();
   EXPECT_EQ(Cell(Solar(1403, 1, 5)).Background(), QColor(255, 255, 200));
   cal->CalColors().SetTitleBackColor(clGreen);
@@ -153,7 +153,7 @@ TEST_F(ColourTest, MonthBackColorRecoloursTheBackground) {
 TEST_F(ColourTest, TodayIsCircledInBothReadingDirections) {
   for (const bool rightToLeft : {false, true}) {
     Show(rightToLeft);
-    cal->CalColors().SetCircleColor(RGB(0, 0, 255));
+    cal->CalColors().SetCircleColor(Rgb(0, 0, 255));
     QCoreApplication::processEvents();
     const CellPixels today = Cell(zar::Date());
     int blue = 0;

@@ -383,7 +383,7 @@ TEST_F(PickerTest, ShiftSpaceSwitchesTheCalendarAndDoesNothingElse) {
 TEST_F(PickerTest, AKeyCancelledByOnKeyDownIsIgnored) {
   SetValue(1400, 7, 7);
   picker->OnKeyDown = [](TObject*, Word& key, TShiftState) {
-    if (key == VK_UP) key = 0;
+    if (key == vk::Up) key = 0;
   };
   Keys("Up Down");
   EXPECT_EQ(picker->Day, 6);
