@@ -23,13 +23,16 @@ class TMonthCalendarColors : public QObject {
     TrailingTextIndex, BoldDaysIndex, LinesIndex, FixedTextIndex, ColorCount
   };
 
+  // The default colours, shown by Calendar (may be null: shown by none).
   explicit TMonthCalendarColors(TCustomZarMonthCalendar* Calendar);
 
   // Copies the nine colours of another colour set; anything else, null
   // included, raises EConvertError. Nothing is repainted.
   void Assign(const TObject* Source);
-  // Stores the colour (also when unchanged) and lets the calendar show it.
+  // Stores the colour of Index 0..8 (also when unchanged) and lets the
+  // calendar show it; std::out_of_range for another index.
   void SetColor(int Index, TColor Value);
+  // The colour of Index 0..8; std::out_of_range for another index.
   TColor Color(int Index) const { return FColors.at(static_cast<std::size_t>(Index)); }
 
   TColor CircleColor() const { return Color(CircleIndex); }            // the today circle
@@ -37,10 +40,11 @@ class TMonthCalendarColors : public QObject {
   TColor TitleBackColor() const { return Color(TitleBackIndex); }      // title, selected days
   TColor TitleTextColor() const { return Color(TitleTextIndex); }      // title text, selected text
   TColor MonthBackColor() const { return Color(MonthBackIndex); }      // background of the grid
-  TColor TrailingTextColor() const { return Color(TrailingTextIndex); }
+  TColor TrailingTextColor() const { return Color(TrailingTextIndex); }  // other months' days
   TColor BoldDaysColor() const { return Color(BoldDaysIndex); }        // clNone: TextColor
-  TColor LinesColor() const { return Color(LinesIndex); }
+  TColor LinesColor() const { return Color(LinesIndex); }              // the grid lines
   TColor FixedTextColor() const { return Color(FixedTextIndex); }      // day names, week numbers
+  // Each setter is SetColor of its colour's index.
   void SetCircleColor(TColor Value) { SetColor(CircleIndex, Value); }
   void SetTextColor(TColor Value) { SetColor(TextIndex, Value); }
   void SetTitleBackColor(TColor Value) { SetColor(TitleBackIndex, Value); }

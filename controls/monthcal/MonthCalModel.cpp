@@ -7,14 +7,15 @@
 
 #include "CalendarRoutines.h"
 #include "ControlAccessibility.h"
+#include "DaySelection.h"
 #include "GregorianDates.h"
-#include "HostControls.h"
 #include "MonthCalAccessible.h"
 #include "MonthCalScope.h"
+#include "MonthCalTitleBand.h"
 #include "MonthCalendar.h"
+#include "MonthGrid.h"
 #include "QtDates.h"
 #include "TextFormat.h"
-#include "YearEdit.h"
 #include "ZarDateUtils.h"
 
 namespace zar {
@@ -22,6 +23,10 @@ namespace zar {
 namespace {
 
 constexpr Cardinal WeekdayBits = 0x10204081;  // bits 0, 7, 14, 21 and 28
+
+// The first day column shows weekday 1 of the active calendar: Saturday,
+// or Monday in the Gregorian calendar.
+constexpr Word FirstWeekDay = 1;
 
 TDateTime Today() { return zar::Date(); }
 
@@ -32,25 +37,26 @@ TDateTime WholeDay(TDateTime Value) { return std::trunc(Value); }
 // ---- Construction -------------------------------------------------------------------
 
 TCustomZarMonthCalendar::TCustomZarMonthCalendar(QWidget* parent)
-    : TCustomGrid(parent), FCalColors(std::make_unique<TMonthCalendarColors>(this)) {
+    : TCustomGrid(parent),
+      FSelection(std::make_unique<TDaySelection>()),
+      FCalColors(std::make_unique<TMonthCalendarColors>(this)) {
+  FTitleBand = NewTitleBand();
   resize(305, 154);
-  SetFixedCols(0);
-  SetFixedRows(3);
-  SetColCount(7);
-  SetRowCount(FixedRows() + 7);
-  SetGridLineWidth(1);
   FDate = Today();
+  FGrid = std::make_unique<TMonthGrid>(
+      FDate, Calendar(), FirstWeekDay,
+      TMonthGridShape{FOptions.Contains(mcoWeekNumbers), FOptions.Contains(mcoToday)});
+  SetFixedRows(TMonthGrid::FixedRows);
+  ApplyGridShape(FGrid->Shape());
+  SetGridLineWidth(1);
   // Lay out the month now, so that the cell queries hold before the
   // window exists.
   UpdateCalendar();
   InstallControlAccessibility();
 }
 
-// An open year editor loses the focus while the widget base destroys the
-// children; by then the calendar that would take its year is gone.
-TCustomZarMonthCalendar::~TCustomZarMonthCalendar() {
-  if (FYearEdit) FYearEdit->OnEndEdit = {};
-}
+// The title band detaches its controls before the widget base frees them.
+TCustomZarMonthCalendar::~TCustomZarMonthCalendar() = default;
 
 void TCustomZarMonthCalendar::Loaded() {
   FLoading = false;
@@ -62,7 +68,7 @@ void TCustomZarMonthCalendar::CreateWnd() {
   SetColor(CalColors().MonthBackColor());
   if (FAutoSize) AdjustCalendarSize();
   // A re-created window keeps the title band and the layout it has.
-  if (!FTitlePanel) {
+  if (!TitlePanel()) {
     UpdateTitleControls();
     UpdateCalendar();
     DoYMChange();
@@ -127,68 +133,77 @@ std::string TCustomZarMonthCalendar::ShapedNumber(unsigned Number) const {
 
 // ---- Cells and indexes ----------------------------------------------------------------------
 
+TDateTime TCustomZarMonthCalendar::FirstCellDate() const { return FGrid->FirstCell(); }
+TDateTime TCustomZarMonthCalendar::LastCellDate() const { return FGrid->LastCell(); }
+TDateTime TCustomZarMonthCalendar::MonthStart() const { return FGrid->MonthStart(); }
+TDateTime TCustomZarMonthCalendar::MonthEnd() const { return FGrid->MonthEnd(); }
+
 Word TCustomZarMonthCalendar::CellToIndex(Word ACol, Word ARow) const {
-  const auto index = static_cast<Word>((ACol - FixedCols()) + (ARow - FixedRows()) * 7);
-  if (index > 41) throw ECustomCalendarError("Invalid Col Or Row");
-  return index;
+  return FGrid->CellToIndex(ACol, ARow);
 }
 
 void TCustomZarMonthCalendar::IndexToCell(Word Index, Word& Col, Word& Row) const {
-  if (Index > 41) throw ECustomCalendarError(Format("Invalid cell index: %d", Index));
-  Col = static_cast<Word>(FixedCols() + Index % 7);
-  Row = static_cast<Word>(FixedRows() + Index / 7);
+  FGrid->IndexToCell(Index, Col, Row);
+}
+
+int TCustomZarMonthCalendar::CurrentIndex() const {
+  return CellToIndex(static_cast<Word>(Col()), static_cast<Word>(Row()));
+}
+
+// The grid base's column and row counts follow the month grid's shape.
+void TCustomZarMonthCalendar::ApplyGridShape(TMonthGridShape Shape) {
+  FGrid->SetShape(Shape);
+  SetFixedCols(FGrid->FixedCols());
+  SetColCount(FGrid->ColCount());
+  SetRowCount(FGrid->RowCount());
 }
 
 void TCustomZarMonthCalendar::GetCellInfo(int ACol, int ARow, TCalendarDrawState& State,
                                           std::string& Text, TDateTime& CellDate) {
-  State = {};
+  State = {cdFixed};
   Text.clear();
   CellDate = 0;
-  const bool weekColumn = ACol < FixedCols();
-  const bool headerRow = ARow < FixedRows();
-  if (ARow < FixedRows() - 1) {
-    State = {cdFixed};
-  } else if (FOptions.Contains(mcoToday) && ARow == RowCount() - 1) {
-    CellDate = Today();
-    Text = "امروز: " + ShapeDigits(CalDateToStr(CellDate), FDigitShape);
-    State = {cdFixed};
-  } else if (weekColumn != headerRow) {
-    State = {cdFixed};
-    if (weekColumn) {
-      // A row's week is that of its fourth day: Tuesday in the solar
-      // layout, Thursday (the ISO rule) in the Gregorian one.
-      const Word first = CellToIndex(static_cast<Word>(FixedCols()), static_cast<Word>(ARow));
-      const Word week = CalWeekOfYear(FFirstCell + first + 3);
+  switch (FGrid->KindOf(ACol, ARow)) {
+    case TGridCellKind::Title: break;
+    case TGridCellKind::TodayLine:
+      CellDate = Today();
+      Text = "امروز: " + ShapeDigits(CalDateToStr(CellDate), FDigitShape);
+      break;
+    case TGridCellKind::WeekNumber: {
+      const Word week = FGrid->WeekNumber(ARow);
       CellDate = week;
       Text = ShapedNumber(week);
       State.Include(cdWeekNumber);
-    } else {
-      const auto weekDay = static_cast<Word>(ACol - FixedCols() + 1);
+      break;
+    }
+    case TGridCellKind::DayName: {
+      const Word weekDay = FGrid->WeekDayOf(ACol);
       CellDate = weekDay;
       Text = CalDayName(weekDay);
       State.Include(cdDayName);
+      break;
     }
-  } else if (weekColumn && headerRow) {
-    State = {cdFixed};
-    Text = "هفته";
-  } else {
-    const Word index = CellToIndex(static_cast<Word>(ACol), static_cast<Word>(ARow));
-    CellDate = FFirstCell + index;
-    Word year, month, day;
-    CalDecodeDate(CellDate, year, month, day);
-    Text = ShapedNumber(day);
-    if (CellDate < FMonthStart || CellDate > FMonthEnd) {
-      State.Include(cdTrailing);
-    } else {
-      const auto bit = static_cast<unsigned>(CellDate - FMonthStart);
-      if ((FMonthBoldDays >> bit) & 1U) State.Include(cdBold);
+    case TGridCellKind::Corner: Text = "هفته"; break;
+    case TGridCellKind::Day: {
+      State = {};
+      CellDate = FGrid->DateOf(CellToIndex(static_cast<Word>(ACol), static_cast<Word>(ARow)));
+      Word year, month, day;
+      CalDecodeDate(CellDate, year, month, day);
+      Text = ShapedNumber(day);
+      if (!FGrid->InMonth(CellDate)) {
+        State.Include(cdTrailing);
+      } else {
+        const auto bit = static_cast<unsigned>(CellDate - FGrid->MonthStart());
+        if ((FMonthBoldDays >> bit) & 1U) State.Include(cdBold);
+      }
+      if (IsSelected(CellDate)) State.Include(cdSelected);
+      break;
     }
-    if (IsSelected(CellDate)) State.Include(cdSelected);
   }
 }
 
 Integer TCustomZarMonthCalendar::DayOfMonth() const {
-  return static_cast<Integer>(std::trunc(FDate - FMonthStart + 1));
+  return static_cast<Integer>(std::trunc(FDate - FGrid->MonthStart() + 1));
 }
 
 // ---- Laying out a month ---------------------------------------------------------------------
@@ -197,21 +212,14 @@ Integer TCustomZarMonthCalendar::DayOfMonth() const {
 // its epoch or beyond its last year), so callers check before they change.
 void TCustomZarMonthCalendar::GetMonthBounds(TDateTime Date, TDateTime& FirstCell,
                                              TDateTime& MonthStart, TDateTime& MonthEnd) const {
-  Word year, month, day;
-  CalDecodeDate(Date, year, month, day);
-  MonthStart = CalEncodeDate(year, month, 1);
-  MonthEnd = MonthStart + CalDaysInMonth(year, month) - 1;
-  int lead = CalDayOfWeek(MonthStart) - 1;
-  if (lead == 0) lead = 7;
-  FirstCell = MonthStart - lead;
+  const TMonthGrid grid(Date, Calendar(), FirstWeekDay, FGrid->Shape());
+  FirstCell = grid.FirstCell();
+  MonthStart = grid.MonthStart();
+  MonthEnd = grid.MonthEnd();
 }
 
 void TCustomZarMonthCalendar::UpdateMonthBounds() {
-  TDateTime first, start, end;
-  GetMonthBounds(FDate, first, start, end);
-  FFirstCell = static_cast<Integer>(first);
-  FMonthStart = start;
-  FMonthEnd = end;
+  *FGrid = TMonthGrid(FDate, Calendar(), FirstWeekDay, FGrid->Shape());
 }
 
 void TCustomZarMonthCalendar::UpdateCalendar() {
@@ -222,13 +230,10 @@ void TCustomZarMonthCalendar::UpdateCalendar() {
   GetMonthInfo(year, month);
   InvalidateDays(false, false);
   Word col, row;
-  IndexToCell(static_cast<Word>(FDate - FFirstCell), col, row);
+  IndexToCell(static_cast<Word>(FDate - FGrid->FirstCell()), col, row);
   MoveCurrent(col, row);
   if (!SingleMode()) ResetSelection(false, true);
-  if (FTitlePanel) {
-    FTitleLabel->SetCaption(CalMonthName(month) + " " + ShapedNumber(year));
-    UpdateTitleLayout();
-  }
+  if (TitlePanel()) UpdateTitleCaption();
 }
 
 void TCustomZarMonthCalendar::MoveCursor(TDateTime Value) {
@@ -267,7 +272,7 @@ void TCustomZarMonthCalendar::SetDefaultBoldDays(TDefaultBoldDays Value) {
     FMonthBoldDays = 0;
   } else {
     Word year, month, day;
-    CalDecodeDate(FMonthStart, year, month, day);
+    CalDecodeDate(FGrid->MonthStart(), year, month, day);
     FMonthBoldDays = WeekdayDaysMask(year, month, static_cast<Word>(Value + 1));
   }
   if (HandleAllocated()) InvalidateDays(false, false);
@@ -285,7 +290,9 @@ void TCustomZarMonthCalendar::SetMonthBoldDays(Cardinal Value) {
 
 void TCustomZarMonthCalendar::InvalidateDay(Word Day) {
   Word col, row;
-  IndexToCell(static_cast<Word>(static_cast<Integer>(FMonthStart) + Day - FFirstCell - 1), col, row);
+  const auto first = static_cast<Integer>(FGrid->FirstCell());
+  IndexToCell(static_cast<Word>(static_cast<Integer>(FGrid->MonthStart()) + Day - first - 1), col,
+              row);
   InvalidateCell(col, row);
 }
 
@@ -310,9 +317,8 @@ void TCustomZarMonthCalendar::GotoDate(TDateTime NewDate, bool Notify) {
   GetMonthBounds(NewDate, first, start, end);  // raises before anything changes
   const bool notifyChange = Notify && FDate != NewDate;
   FDate = NewDate;
-  const bool inMonth = FMonthStart <= FDate && FDate <= FMonthEnd;
-  const bool keepMonth = (HasMultiSelection() || FShiftSelecting) && FirstCellDate() <= FDate &&
-                         FDate <= LastCellDate();
+  const bool inMonth = FGrid->InMonth(FDate);
+  const bool keepMonth = (HasMultiSelection() || FShiftSelecting) && FGrid->Visible(FDate);
   bool monthChanged = false;
   if (inMonth || keepMonth) {
     MoveCursor(FDate);
@@ -430,13 +436,8 @@ void TCustomZarMonthCalendar::SetUseCurrentDate(bool Value) {
 void TCustomZarMonthCalendar::SetDigitShape(TDigitShape Value) {
   if (Value == FDigitShape) return;
   FDigitShape = Value;
-  if (FYearUpDown) FYearUpDown->SetDigitShape(Value);
-  if (FTitleLabel) {
-    Word year, month, day;
-    CalDecodeDate(FDate, year, month, day);
-    FTitleLabel->SetCaption(CalMonthName(month) + " " + ShapedNumber(year));
-    UpdateTitleLayout();
-  }
+  FTitleBand->SetDigitShape(Value);
+  if (TitleLabel()) UpdateTitleCaption();
   Invalidate();
 }
 
@@ -450,9 +451,7 @@ void TCustomZarMonthCalendar::SetUseSystemCalendar(bool Value) {
     FUseSystemCalendar = !Value;
     throw;
   }
-  if (FMonthMenu)
-    for (int i = 0; i < FMonthMenu->Count(); ++i)
-      FMonthMenu->Item(i)->SetCaption(CalMonthName(static_cast<Word>(i + 1)));
+  FTitleBand->RenameMonths([this](Word month) { return CalMonthName(month); });
   Invalidate();
   DoYMChange();
 }

@@ -8,10 +8,10 @@
 #include <algorithm>
 
 #include "GregorianDates.h"
-#include "HostControls.h"
 #include "MonthCalScope.h"
+#include "MonthCalTitleBand.h"
 #include "MonthCalendar.h"
-#include "YearEdit.h"
+#include "MonthGrid.h"
 
 namespace zar {
 
@@ -64,9 +64,9 @@ void TCustomZarMonthCalendar::Paint() {
   DrawCells(FixedCols(), FixedRows(), gridRight, gridBottom, {}, focused);             // days
 
   const TDateTime today = zar::Date();
-  if (FOptions.Contains(mcoTodayCircle) && FMonthStart <= today && today <= FMonthEnd) {
+  if (FOptions.Contains(mcoTodayCircle) && FGrid->InMonth(today)) {
     Word col, row;
-    IndexToCell(static_cast<Word>(today - FFirstCell), col, row);
+    IndexToCell(static_cast<Word>(today - FGrid->FirstCell()), col, row);
     canvas.Brush().SetStyle(TBrushStyle::Clear);
     DrawTodayCircle(LogicalCellRect(col, row));
   }
@@ -311,7 +311,7 @@ void TCustomZarMonthCalendar::SizeChanged() {
   const int cw = std::max((ClientWidth() - (ColCount() - 1) * lineWidth) / ColCount(), 0);
   SetDefaultColWidth(cw);
   SetClientWidth(cw * ColCount() + (ColCount() - 1) * lineWidth);
-  if (FTitlePanel) {
+  if (TitlePanel()) {
     RealignTitle();
     UpdateTitleLayout();
   }
@@ -320,14 +320,8 @@ void TCustomZarMonthCalendar::SizeChanged() {
 void TCustomZarMonthCalendar::FontChanged() {
   TCustomGrid::FontChanged();
   if (!HandleAllocated()) return;
-  if (FTitleLabel) {
-    QFont titleFont = FTitleLabel->font();
-    titleFont.setFamily(font().family());
-    if (font().pointSizeF() > 0)
-      titleFont.setPointSizeF(font().pointSizeF());
-    else
-      titleFont.setPixelSize(font().pixelSize());
-    FTitleLabel->setFont(titleFont);
+  if (TitleLabel()) {
+    FTitleBand->FollowFont(font());
     UpdateTitleLayout();
   }
   RecreateWnd();
@@ -339,14 +333,10 @@ void TCustomZarMonthCalendar::CalColorChanged(int Index) {
   const TMonthCalendarColors& colors = CalColors();
   switch (Index) {
     case TMonthCalendarColors::TitleBackIndex:
-      if (FTitlePanel) {
-        FTitlePanel->SetColor(colors.TitleBackColor());
-        if (FYearEdit) FYearEdit->SetFontColor(colors.TitleBackColor());
-      }
+      FTitleBand->SetBackColor(colors.TitleBackColor());
       break;
     case TMonthCalendarColors::TitleTextIndex:
-      if (FTitleLabel) FTitleLabel->SetFontColor(colors.TitleTextColor());
-      if (FYearEdit) FYearEdit->SetColor(colors.TitleTextColor());
+      FTitleBand->SetTextColor(colors.TitleTextColor());
       break;
     case TMonthCalendarColors::MonthBackIndex: SetColor(colors.MonthBackColor()); break;
     default: break;

@@ -8,11 +8,13 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "DaySelection.h"
 #include "GregorianDates.h"
 #include "HostServices.h"
 #include "MonthCalAccessible.h"
 #include "MonthCalScope.h"
 #include "MonthCalendar.h"
+#include "MonthGrid.h"
 #include "TextFormat.h"
 #include "ZarDateUtils.h"
 
@@ -20,7 +22,11 @@ namespace zar {
 
 namespace {
 
-constexpr std::uint64_t AllDayCells = (std::uint64_t{1} << 42) - 1;
+TSelectMode SelectModeOf(TMonthCalOptions Options) {
+  if (Options.Contains(mcoMultiSelect)) return TSelectMode::Multi;
+  if (Options.Contains(mcoRangeSelect)) return TSelectMode::Range;
+  return TSelectMode::Single;
+}
 
 }  // namespace
 
@@ -28,33 +34,23 @@ constexpr std::uint64_t AllDayCells = (std::uint64_t{1} << 42) - 1;
 
 bool TCustomZarMonthCalendar::IsSelected(TDateTime ADate) const {
   ADate = std::trunc(ADate);
-  if (ADate < FirstCellDate() || ADate > LastCellDate())
-    throw EMonthCalError(Format(SInvalidDate, CalDateToStr(ADate)));
-  const auto index = static_cast<int>(ADate - FirstCellDate());
-  if (MultiMode()) return IsCellSelected(index);
-  if (RangeMode()) return ADate >= RangeStart() && ADate <= RangeEnd();
-  return ADate == FDate;
+  if (!FGrid->Visible(ADate)) throw EMonthCalError(Format(SInvalidDate, CalDateToStr(ADate)));
+  // In single mode the date is the selection, wherever the current cell is.
+  const auto current = static_cast<int>(std::trunc(FDate - FGrid->FirstCell()));
+  return FSelection->IsSelected(FGrid->IndexOf(ADate), current);
 }
 
-Word TCustomZarMonthCalendar::SelectedCount() const {
-  if (MultiMode()) return static_cast<Word>(std::popcount(FSelectedCells & AllDayCells));
-  if (RangeMode()) return static_cast<Word>(std::abs(FSelEnd - FSelAnchor) + 1);
-  return 1;
-}
+Word TCustomZarMonthCalendar::SelectedCount() const { return FSelection->Count(); }
 
 TDateTime TCustomZarMonthCalendar::GetRange(int Index) const {
   switch (Index) {
-    case 1: return FFirstCell + std::min(FSelAnchor, FSelEnd);
-    case 2: return FFirstCell + std::max(FSelAnchor, FSelEnd);
-    default: return FFirstCell + FSelEnd;
+    case 1: return FGrid->FirstCell() + FSelection->Low();
+    case 2: return FGrid->FirstCell() + FSelection->High();
+    default: return FGrid->FirstCell() + FSelection->End();
   }
 }
 
-bool TCustomZarMonthCalendar::HasMultiSelection() const {
-  if (RangeMode()) return FSelAnchor != FSelEnd;
-  if (MultiMode()) return SelectedCount() > 1;
-  return false;
-}
+bool TCustomZarMonthCalendar::HasMultiSelection() const { return FSelection->HasMany(); }
 
 // ---- The current cell -------------------------------------------------------------------
 
@@ -62,11 +58,9 @@ bool TCustomZarMonthCalendar::SelectCell(int ACol, int ARow) {
   if (FOptions.Contains(mcoToday) && ARow == RowCount() - 1) return false;
   if (FUpdating) return true;
   const Word index = CellToIndex(static_cast<Word>(ACol), static_cast<Word>(ARow));
-  const TDateTime date = FFirstCell + index;
-  bool ok = IsValidDate(date) && (FOptions.Contains(mcoSelectTrailDays) ||
-                                  (FMonthStart <= date && date <= FMonthEnd));
-  if (ok && RangeMode() && FMaxSelectRange > 0 && (FMouseSelecting || FShiftSelecting))
-    ok = std::abs(FSelAnchor - index) + 1 <= FMaxSelectRange;
+  const TDateTime date = FGrid->DateOf(index);
+  bool ok = IsValidDate(date) && (FOptions.Contains(mcoSelectTrailDays) || FGrid->InMonth(date));
+  if (ok && (FMouseSelecting || FShiftSelecting)) ok = FSelection->AllowsEnd(index);
   return ok;
 }
 
@@ -80,7 +74,7 @@ bool TCustomZarMonthCalendar::SelectIndex(int Index) {
 // mouse; OnClick is the calendar's own (Change).
 void TCustomZarMonthCalendar::Click() {
   if (FUpdating) return;
-  GotoDate(FFirstCell + CellToIndex(static_cast<Word>(Col()), static_cast<Word>(Row())), false);
+  GotoDate(FGrid->DateOf(CurrentIndex()), false);
 }
 
 // ---- Keeping the selection consistent ----------------------------------------------------
@@ -91,69 +85,42 @@ void TCustomZarMonthCalendar::InvalidateIndex(int Index) {
   InvalidateCell(col, row);
 }
 
+void TCustomZarMonthCalendar::InvalidateIndexes(std::uint64_t Cells) {
+  for (int i = 0; i < TMonthGrid::CellCount; ++i)
+    if ((Cells >> i) & 1U) InvalidateIndex(i);
+}
+
 void TCustomZarMonthCalendar::ToggleCell(int Index) {
-  FSelectedCells ^= std::uint64_t{1} << Index;
-  InvalidateIndex(Index);
+  InvalidateIndexes(FSelection->Flip(Index));
   TMonthCalAccessible::NotifySelectionChanged(this);
 }
 
 void TCustomZarMonthCalendar::ResetSelection(bool Invalidate, bool SelectCurrent) {
-  const auto current =
-      static_cast<Integer>(CellToIndex(static_cast<Word>(Col()), static_cast<Word>(Row())));
-  if (MultiMode()) {
-    if (Invalidate)
-      for (int i = 0; i < 42; ++i)
-        if (IsCellSelected(i)) InvalidateIndex(i);
-    FSelectedCells = SelectCurrent ? std::uint64_t{1} << current : 0;
-    FSelAnchor = FSelEnd = current;
-  } else if (RangeMode()) {
-    if (Invalidate) {
-      if (FSelAnchor > FSelEnd) std::swap(FSelAnchor, FSelEnd);
-      for (int i = FSelAnchor; i <= FSelEnd; ++i) InvalidateIndex(i);
-    }
-    FSelAnchor = FSelEnd = current;
-  }
+  const std::uint64_t before = FSelection->Reset(CurrentIndex(), SelectCurrent);
+  if (Invalidate) InvalidateIndexes(before);
   TMonthCalAccessible::NotifySelectionChanged(this);
 }
 
 void TCustomZarMonthCalendar::ExtendSelection(Integer Index) {
-  if (MultiMode()) {
-    if (Index == FSelEnd) return;
-    const int oldLow = std::min(FSelAnchor, FSelEnd), oldHigh = std::max(FSelAnchor, FSelEnd);
-    const int newLow = std::min(FSelAnchor, Index), newHigh = std::max(FSelAnchor, Index);
-    const int commonLow = std::max(oldLow, newLow), commonHigh = std::min(oldHigh, newHigh);
-    // Cells the moving end reaches flip their state; cells it leaves get
-    // their state back.
-    auto toggleOutsideCommon = [&](int low, int high) {
-      for (int i = low; i <= high; ++i)
-        if (i < commonLow || i > commonHigh) ToggleCell(i);
-    };
-    toggleOutsideCommon(oldLow, oldHigh);
-    toggleOutsideCommon(newLow, newHigh);
-    const bool crossed = (FSelAnchor == oldHigh && FSelAnchor == newLow) ||
-                         (FSelAnchor == oldLow && FSelAnchor == newHigh);
-    if (crossed) InvalidateIndex(FSelAnchor);
-    FSelEnd = Index;
-  } else if (RangeMode()) {
-    const Integer old = FSelEnd;
-    FSelEnd = Index;
-    if (old != Index)
-      for (int i = std::min(old, Index); i <= std::max(old, Index); ++i) InvalidateIndex(i);
-  }
+  const std::uint64_t cellsBefore = FSelection->Cells();
+  if (MultiMode() && Index == FSelection->End()) return;
+  InvalidateIndexes(FSelection->Extend(Index));
+  // One announcement per day that flipped, as a toggle makes, and one for
+  // the step.
+  for (int n = std::popcount(cellsBefore ^ FSelection->Cells()); n > 0; --n)
+    TMonthCalAccessible::NotifySelectionChanged(this);
   TMonthCalAccessible::NotifySelectionChanged(this);
 }
 
 void TCustomZarMonthCalendar::CollapseSelection() {
-  if (SingleMode() || !HasMultiSelection()) return;
-  const Word current = CellToIndex(static_cast<Word>(Col()), static_cast<Word>(Row()));
-  int index = current;
-  const TDateTime date = FFirstCell + current;
-  if (date < FMonthStart)
-    index = static_cast<int>(FMonthStart - FFirstCell);
-  else if (date > FMonthEnd)
-    index = static_cast<int>(FMonthEnd - FFirstCell);
-  if (index != current) GotoDate(FFirstCell + index, false);
-  ResetSelection(true, true);
+  if (!HasMultiSelection()) return;
+  const int current = CurrentIndex();
+  const int index = FGrid->IndexInMonth(current);
+  if (index != current) GotoDate(FGrid->DateOf(index), false);
+  // GotoDate may have clamped the day into the limits: the current cell is
+  // the day kept.
+  InvalidateIndexes(FSelection->Collapse(CurrentIndex()));
+  TMonthCalAccessible::NotifySelectionChanged(this);
   Change();
 }
 
@@ -162,21 +129,12 @@ void TCustomZarMonthCalendar::CollapseSelection() {
 // A group toggle of multi mode: selects every selectable cell of the group,
 // or clears them all when all are selected already.
 void TCustomZarMonthCalendar::ToggleCells(int First, int Step, int Last) {
-  bool allSelected = true;
+  std::uint64_t group = 0;
   for (int i = First; i <= Last; i += Step)
-    if (SelectIndex(i) && !IsCellSelected(i)) {
-      allSelected = false;
-      break;
-    }
-  int latest = -1;
-  for (int i = First; i <= Last; i += Step) {
-    if (!SelectIndex(i)) continue;
-    const std::uint64_t bit = std::uint64_t{1} << i;
-    FSelectedCells = allSelected ? FSelectedCells & ~bit : FSelectedCells | bit;
-    InvalidateIndex(i);
-    latest = i;
-  }
-  if (latest < 0) return;
+    if (SelectIndex(i)) group |= std::uint64_t{1} << i;
+  if (group == 0) return;
+  InvalidateIndexes(FSelection->ToggleGroup(group));
+  const int latest = std::bit_width(group) - 1;
   TMonthCalAccessible::NotifySelectionChanged(this);
   Word col, row;
   IndexToCell(static_cast<Word>(latest), col, row);
@@ -217,8 +175,8 @@ void TCustomZarMonthCalendar::MouseDown(TMouseButton Button, TShiftState Shift, 
     } else if (SelectCell(cell.X, cell.Y)) {
       if (!ctrl) ResetSelection(true, false);
       const Word index = CellToIndex(static_cast<Word>(cell.X), static_cast<Word>(cell.Y));
-      FSelAnchor = FSelEnd = index;
-      ToggleCell(index);
+      InvalidateIndexes(FSelection->Press(index));
+      TMonthCalAccessible::NotifySelectionChanged(this);
       FMouseSelecting = true;
     }
   } else if (RangeMode() && !headerRow && !weekColumn && SelectCell(cell.X, cell.Y)) {
@@ -233,7 +191,7 @@ void TCustomZarMonthCalendar::MouseDown(TMouseButton Button, TShiftState Shift, 
 void TCustomZarMonthCalendar::MouseMove(TShiftState Shift, int X, int Y) {
   TCustomGrid::MouseMove(Shift, X, Y);
   if (!SingleMode() && FMouseSelecting)
-    ExtendSelection(CellToIndex(static_cast<Word>(Col()), static_cast<Word>(Row())));
+    ExtendSelection(CurrentIndex());
 }
 
 void TCustomZarMonthCalendar::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
@@ -261,11 +219,11 @@ void TCustomZarMonthCalendar::KeyDown(Word& Key, TShiftState Shift) {
   const bool shift = Shift.Contains(ssShift);
   if (shift) {
     if (MultiMode() && SelectedCount() < 1)
-      ToggleCell(CellToIndex(static_cast<Word>(Col()), static_cast<Word>(Row())));
+      ToggleCell(CurrentIndex());
     TFlagScope shiftSelecting(FShiftSelecting);
     switch (Key) {
-      case vk::End: GotoDate(FMonthEnd, false); break;
-      case vk::Home: GotoDate(FMonthStart, false); break;
+      case vk::End: GotoDate(FGrid->MonthEnd(), false); break;
+      case vk::Home: GotoDate(FGrid->MonthStart(), false); break;
       case vk::Left:
       case vk::Right:
         if (!Wrap(Key)) GridKeyStep(Key, Shift);
@@ -280,7 +238,7 @@ void TCustomZarMonthCalendar::KeyDown(Word& Key, TShiftState Shift) {
   }
   if (FDate == oldDate) return;
   if (shift)
-    ExtendSelection(CellToIndex(static_cast<Word>(Col()), static_cast<Word>(Row())));
+    ExtendSelection(CurrentIndex());
   else
     ResetSelection(false, true);
   Change();
@@ -298,8 +256,10 @@ void TCustomZarMonthCalendar::Navigate(Word Key, TShiftState Shift) {
       break;
     case vk::Prior: target = CalIncMonth(FDate, ctrl ? -12 : -1); break;
     case vk::Next: target = CalIncMonth(FDate, ctrl ? 12 : 1); break;
-    case vk::End: target = ctrl ? CalEncodeDate(static_cast<Word>(year + 1), 1, 1) - 1 : FMonthEnd; break;
-    case vk::Home: target = ctrl ? CalEncodeDate(year, 1, 1) : FMonthStart; break;
+    case vk::End:
+      target = ctrl ? CalEncodeDate(static_cast<Word>(year + 1), 1, 1) - 1 : FGrid->MonthEnd();
+      break;
+    case vk::Home: target = ctrl ? CalEncodeDate(year, 1, 1) : FGrid->MonthStart(); break;
     case vk::Left:
     case vk::Right:
       if (ctrl || !Wrap(Key)) GridKeyStep(Key, Shift);
@@ -356,10 +316,11 @@ void TCustomZarMonthCalendar::SetOptions(TMonthCalOptions Value) {
   if (!Value.Contains(mcoTrailingDays)) Value.Exclude(mcoSelectTrailDays);
   const TMonthCalOptions changed = FOptions ^ Value;
   FOptions = Value;
+  FSelection->SetMode(SelectModeOf(Value));
   const int lineWidth = GridLineWidth();
   if (changed.Contains(mcoToday)) {
     const bool added = Value.Contains(mcoToday);
-    SetRowCount(RowCount() + (added ? 1 : -1));
+    ApplyGridShape({FGrid->Shape().WeekNumbers, added});
     if (HandleAllocated()) {
       if (FAutoSize)
         AdjustCalendarSize();
@@ -371,8 +332,7 @@ void TCustomZarMonthCalendar::SetOptions(TMonthCalOptions Value) {
   if (changed.Contains(mcoWeekNumbers)) {
     const TDateTime saved = FDate;
     const bool added = Value.Contains(mcoWeekNumbers);
-    SetFixedCols(added ? 1 : 0);
-    SetColCount(ColCount() + (added ? 1 : -1));
+    ApplyGridShape({added, FGrid->Shape().TodayLine});
     if (HandleAllocated()) {
       if (FAutoSize)
         AdjustCalendarSize();
@@ -386,7 +346,7 @@ void TCustomZarMonthCalendar::SetOptions(TMonthCalOptions Value) {
   if (FLoading) return;
   // The first window creates the title band with the options of that time
   // (and lays out its caption); until then there is nothing to follow.
-  if (FTitlePanel && (changed.Contains(mcoMonthButtons) || changed.Contains(mcoMonthPopupMenu) ||
+  if (TitlePanel() && (changed.Contains(mcoMonthButtons) || changed.Contains(mcoMonthPopupMenu) ||
                       changed.Contains(mcoYearEditor))) {
     UpdateTitleControls();
     if (Value.Contains(mcoYearEditor)) UpdateTitleLayout();
@@ -396,7 +356,7 @@ void TCustomZarMonthCalendar::SetOptions(TMonthCalOptions Value) {
     CollapseSelection();
     // A multi-day selection may have kept a trailing date; one day alone
     // always lies in the displayed month.
-    if (SingleMode()) GotoDate(std::clamp(FDate, FMonthStart, FMonthEnd), false);
+    if (SingleMode()) GotoDate(std::clamp(FDate, FGrid->MonthStart(), FGrid->MonthEnd()), false);
     // A newly chosen mode starts from the current day, whatever its
     // fields held from an earlier use.
     if (changed.Contains(mcoMultiSelect) || changed.Contains(mcoRangeSelect))
@@ -412,10 +372,12 @@ void TCustomZarMonthCalendar::SetOptions(TMonthCalOptions Value) {
     InvalidateDays(false, false);
 }
 
+Integer TCustomZarMonthCalendar::MaxSelectRange() const { return FSelection->MaxRange(); }
+
 void TCustomZarMonthCalendar::SetMaxSelectRange(Integer Value) {
-  if (Value == FMaxSelectRange) return;
+  if (Value == FSelection->MaxRange()) return;
   if (!FLoading) ResetSelection(true, false);
-  FMaxSelectRange = Value;
+  FSelection->SetMaxRange(Value);
 }
 
 }  // namespace zar
