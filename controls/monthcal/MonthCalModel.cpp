@@ -10,11 +10,11 @@
 #include "DaySelection.h"
 #include "GregorianDates.h"
 #include "MonthCalAccessible.h"
-#include "MonthCalScope.h"
 #include "MonthCalTitleBand.h"
 #include "MonthCalendar.h"
 #include "MonthGrid.h"
 #include "QtDates.h"
+#include "ScopeExit.h"
 #include "TextFormat.h"
 #include "ZarDateUtils.h"
 
@@ -223,7 +223,11 @@ void TCustomZarMonthCalendar::UpdateMonthBounds() {
 }
 
 void TCustomZarMonthCalendar::UpdateCalendar() {
-  TFlagScope updating(FUpdating);
+  // Cleared on the way out, not restored: a month-info handler that moves
+  // the date runs a nested update, and what is left of this one has always
+  // run with the flag down after that.
+  FUpdating = true;
+  const TScopeExit updated([this] { FUpdating = false; });
   UpdateMonthBounds();
   Word year, month, day;
   CalDecodeDate(FDate, year, month, day);
@@ -239,7 +243,10 @@ void TCustomZarMonthCalendar::UpdateCalendar() {
 void TCustomZarMonthCalendar::MoveCursor(TDateTime Value) {
   Word col, row;
   IndexToCell(static_cast<Word>(std::trunc(Value - FirstCellDate())), col, row);
-  TFlagScope updating(FUpdating);
+  // Cleared, not restored, as in UpdateCalendar: a month-info handler can
+  // move the date while an update is under way.
+  FUpdating = true;
+  const TScopeExit updated([this] { FUpdating = false; });
   SetCol(col);
   SetRow(row);
 }

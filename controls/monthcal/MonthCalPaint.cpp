@@ -8,10 +8,10 @@
 #include <algorithm>
 
 #include "GregorianDates.h"
-#include "MonthCalScope.h"
 #include "MonthCalTitleBand.h"
 #include "MonthCalendar.h"
 #include "MonthGrid.h"
+#include "ScopeExit.h"
 
 namespace zar {
 
@@ -303,7 +303,7 @@ void TCustomZarMonthCalendar::Resize() {
 // Fits whole cells into the client area and shrinks the area to them.
 void TCustomZarMonthCalendar::SizeChanged() {
   if (FUpdating) return;
-  TFlagScope updating(FUpdating);
+  const auto updating = SetForScope(FUpdating);
   const int lineWidth = GridLineWidth();
   const int rh = std::max((ClientHeight() - (RowCount() - 1) * lineWidth) / RowCount(), 0);
   SetDefaultRowHeight(rh);

@@ -12,9 +12,9 @@
 #include "GregorianDates.h"
 #include "HostServices.h"
 #include "MonthCalAccessible.h"
-#include "MonthCalScope.h"
 #include "MonthCalendar.h"
 #include "MonthGrid.h"
+#include "ScopeExit.h"
 #include "TextFormat.h"
 #include "ZarDateUtils.h"
 
@@ -138,7 +138,9 @@ void TCustomZarMonthCalendar::ToggleCells(int First, int Step, int Last) {
   TMonthCalAccessible::NotifySelectionChanged(this);
   Word col, row;
   IndexToCell(static_cast<Word>(latest), col, row);
-  TFlagScope updating(FUpdating);
+  // Cleared, not restored, as in UpdateCalendar.
+  FUpdating = true;
+  const TScopeExit updated([this] { FUpdating = false; });
   SetCol(col);
   SetRow(row);
 }
@@ -220,7 +222,9 @@ void TCustomZarMonthCalendar::KeyDown(Word& Key, TShiftState Shift) {
   if (shift) {
     if (MultiMode() && SelectedCount() < 1)
       ToggleCell(CurrentIndex());
-    TFlagScope shiftSelecting(FShiftSelecting);
+    // Cleared, not restored: the month-change handlers run in this scope.
+    FShiftSelecting = true;
+    const TScopeExit selected([this] { FShiftSelecting = false; });
     switch (Key) {
       case vk::End: GotoDate(FGrid->MonthEnd(), false); break;
       case vk::Home: GotoDate(FGrid->MonthStart(), false); break;

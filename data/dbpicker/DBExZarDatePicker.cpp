@@ -8,24 +8,12 @@
 #include "DBFields.h"
 #include "DBDataSet.h"
 #include "DateTimeBase.h"
+#include "ScopeExit.h"
 #include "ZarApplication.h"
 
 namespace zar {
 
 namespace {
-
-// Sets a flag for the length of a scope, also when the scope is left by an
-// exception.
-class TFlagScope {
- public:
-  explicit TFlagScope(bool& Flag) : FFlag(Flag) { FFlag = true; }
-  ~TFlagScope() { FFlag = false; }
-  TFlagScope(const TFlagScope&) = delete;
-  TFlagScope& operator=(const TFlagScope&) = delete;
-
- private:
-  bool& FFlag;
-};
 
 TDate DayOf(TDateTime value) {
   std::int64_t day = 0;
@@ -87,7 +75,7 @@ void TDBExZarDatePicker::SetDataField(std::string Value) {
 void TDBExZarDatePicker::DataChange() {
   TField* field = Field();
   if (FDataChanging || !field) return;
-  TFlagScope changing(FDataChanging);
+  const auto changing = SetForScope(FDataChanging);
   // A null field keeps the hidden value: loading the current time instead
   // would fail on every record without a value when now lies outside the
   // limits.
@@ -173,7 +161,7 @@ void TDBExZarDatePicker::StartEditing() {
   if (FDataLink.Editing()) return;
   // Entering edit mode may reload the record; that must not overwrite the
   // value just changed.
-  TFlagScope changing(FDataChanging);
+  const auto changing = SetForScope(FDataChanging);
   FDataLink.Edit();
 }
 
