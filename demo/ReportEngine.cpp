@@ -7,6 +7,7 @@
 
 #include "DBDataSet.h"
 #include "Exceptions.h"
+#include "ScopeExit.h"
 
 namespace zar::demo {
 
@@ -20,28 +21,6 @@ QRectF Scaled(const QRect& r, double x, double y, double top) {
   return QRectF(r.x() * x, (top + r.y()) * y, r.width() * x, r.height() * y);
 }
 
-// Restores the dataset's current record and re-enables its controls.
-class TRecordKeeper {
- public:
-  explicit TRecordKeeper(TDataSet& DataSet) : FDataSet(DataSet), FRecNo(DataSet.RecNo()) {
-    FDataSet.DisableControls();
-  }
-  ~TRecordKeeper() {
-    try {
-      FDataSet.First();
-      for (int i = 1; i < FRecNo && !FDataSet.Eof(); ++i) FDataSet.Next();
-    } catch (...) {  // only a position is lost, never data
-    }
-    FDataSet.EnableControls();
-  }
-  TRecordKeeper(const TRecordKeeper&) = delete;
-  TRecordKeeper& operator=(const TRecordKeeper&) = delete;
-
- private:
-  TDataSet& FDataSet;
-  int FRecNo;
-};
-
 }  // namespace
 
 TBandedReport::TBandedReport(TReportBand Title, TReportBand Detail)
@@ -52,7 +31,18 @@ void TBandedReport::Prepare(TDataSet& DataSet, QSize PageSize) {
   FPages.clear();
   FWidth = PageSize.width();
   if (DataSet.Active()) {
-    TRecordKeeper keeper(DataSet);
+    // The dataset's current record is restored and its controls enabled
+    // again however the walk ends.
+    const int recNo = DataSet.RecNo();
+    DataSet.DisableControls();
+    const TScopeExit keeper([&DataSet, recNo] {
+      try {
+        DataSet.First();
+        for (int i = 1; i < recNo && !DataSet.Eof(); ++i) DataSet.Next();
+      } catch (...) {  // only a position is lost, never data
+      }
+      DataSet.EnableControls();
+    });
     for (DataSet.First(); !DataSet.Eof(); DataSet.Next()) {
       std::vector<QString> texts;
       texts.reserve(FDetail.Texts.size());

@@ -13,6 +13,7 @@
 #include "DemoFonts.h"
 #include "Exceptions.h"
 #include "ReportEngine.h"
+#include "ScopeExit.h"
 #include "ZarApplication.h"
 
 namespace zar::demo {
@@ -108,10 +109,7 @@ void TQuickReport2::Print(QPagedPaintDevice& Device) {
 
 void TQuickReport2::Preview() {
   // The dataset is closed however the preview ends.
-  struct TCloser {
-    TClientDataSet& DataSet;
-    ~TCloser() { DataSet.Close(); }
-  } closer{FOrders};
+  const TScopeExit closer([this] { FOrders.Close(); });
   Prepare();
   QPrinter printer(QPrinter::HighResolution);
   printer.setPageLayout(PageLayout());

@@ -15,6 +15,7 @@
 #include "Exceptions.h"
 #include "HostControls.h"
 #include "HoursFrame.h"
+#include "ScopeExit.h"
 #include "TextFormat.h"
 #include "ZarApplication.h"
 #include "ZarDateUtils.h"
@@ -36,19 +37,6 @@ constexpr TColor FixedGrey = Rgb(128, 128, 128);
 constexpr zardemo::THourRange DefaultHours[] = {{480, 720}, {780, 1020}};
 
 QString Text(const char* Utf8) { return QString::fromUtf8(Utf8); }
-
-// Sets a flag for a scope and puts back what it was, so that scopes nest.
-class TUpdating {
- public:
-  explicit TUpdating(bool& Flag) : FFlag(Flag), FOld(Flag) { FFlag = true; }
-  ~TUpdating() { FFlag = FOld; }
-  TUpdating(const TUpdating&) = delete;
-  TUpdating& operator=(const TUpdating&) = delete;
-
- private:
-  bool& FFlag;
-  bool FOld;
-};
 
 QLabel* AddLabel(QWidget* Parent, const char* Caption, QRect Bounds) {
   auto* label = new QLabel(Text(Caption), Parent);
@@ -279,7 +267,7 @@ int TWorkCalendarPage::MonthIndex(TDateTime Date) const {
 }
 
 void TWorkCalendarPage::SetScrollPosition(int Position) {
-  TUpdating updating(FUpdating);
+  const auto updating = SetForScope(FUpdating);
   ScrollBar1->setValue(std::clamp(Position, 0, LastMonthIndex));
 }
 
@@ -423,7 +411,7 @@ void TWorkCalendarPage::RefreshFrame() {
 }
 
 void TWorkCalendarPage::ShowMergedInfo(TDayWorkInfo Info, const TMergedDays& States) {
-  TUpdating updating(FUpdating);
+  const auto updating = SetForScope(FUpdating);
   QRadioButton* ticked = States.TypeState == zardemo::esUniform ? TypeButton(Info.WorkingType) : nullptr;
   if (!ticked) {
     for (QRadioButton* button : {RadioButton1, RadioButton2, RadioButton3}) {
@@ -554,7 +542,7 @@ void TWorkCalendarPage::HoursInfoFrameedStart1Change(QLineEdit* Edit) {
 void TWorkCalendarPage::HoursInfoFrameedStart1Enter(QLineEdit* Edit) {
   const int tag = TfmcMultiSelectHI::TagOf(Edit);
   if (tag < 0 || FMerged.State(tag % 10, tag / 10) != zardemo::esMixed) return;
-  TUpdating updating(FUpdating);
+  const auto updating = SetForScope(FUpdating);
   Edit->setText(QString::fromStdString(zardemo::MinutesToStr(FMerged.Info.Value(tag % 10, tag / 10))));
   Edit->selectAll();
 }
@@ -562,7 +550,7 @@ void TWorkCalendarPage::HoursInfoFrameedStart1Enter(QLineEdit* Edit) {
 void TWorkCalendarPage::HoursInfoFrameedStart1Exit(QLineEdit* Edit) {
   const int tag = TfmcMultiSelectHI::TagOf(Edit);
   if (tag < 0 || FMerged.State(tag % 10, tag / 10) != zardemo::esMixed) return;
-  TUpdating updating(FUpdating);
+  const auto updating = SetForScope(FUpdating);
   Edit->clear();
 }
 

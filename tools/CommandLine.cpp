@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "GregorianDates.h"
+#include "ScopeExit.h"
 #include "ZarDateUtils.h"
 
 namespace zar::cli {
@@ -257,22 +258,6 @@ std::vector<std::string> ApplyOptions(const std::vector<std::string>& args) {
   return rest;
 }
 
-// Run leaves the settings as it found them, for callers in the same process.
-class TSettingsScope {
- public:
-  TSettingsScope() : FDigits(FormatSettings.DigitShape), FLetters(ZarNameLetters()) {}
-  ~TSettingsScope() {
-    FormatSettings.DigitShape = FDigits;
-    if (ZarNameLetters() != FLetters) LoadZarDateNames(FLetters);
-  }
-  TSettingsScope(const TSettingsScope&) = delete;
-  TSettingsScope& operator=(const TSettingsScope&) = delete;
-
- private:
-  TDigitShape FDigits;
-  TZarNameLetters FLetters;
-};
-
 // Error texts quote the user's input; keep the message on one line.
 std::string OneLine(std::string_view text) {
   std::string line(text);
@@ -288,7 +273,13 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     err << "zardate: no command given; see zardate --help\n";
     return ExitBadInput;
   }
-  TSettingsScope settings;
+  // Run leaves the settings as it found them, for callers in the same process.
+  const TDigitShape digits = FormatSettings.DigitShape;
+  const TZarNameLetters letters = ZarNameLetters();
+  const TScopeExit settings([digits, letters] {
+    FormatSettings.DigitShape = digits;
+    if (ZarNameLetters() != letters) LoadZarDateNames(letters);
+  });
   try {
     const std::vector<std::string> command = ApplyOptions(args);
     if (command.empty()) throw BadInput("no command given; see zardate --help");

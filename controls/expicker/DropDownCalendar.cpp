@@ -6,6 +6,7 @@
 #include "ExZarDatePicker.h"
 #include "GregorianDates.h"
 #include "HostControls.h"
+#include "ScopeExit.h"
 #include "YearEdit.h"
 
 namespace zar {
@@ -64,13 +65,10 @@ void TDropDownCalendar::MouseUp(TMouseButton Button, TShiftState Shift, int X, i
   }
   // Only the release that ends this press may take a day: a later move of
   // the date by the program must not look like a click on it.
-  struct EndPress {
-    TDropDownCalendar* self;
-    ~EndPress() {
-      self->FReleasing = false;
-      self->FMouseSelect = false;
-    }
-  } endPress{this};
+  const TScopeExit endPress([this] {
+    FReleasing = false;
+    FMouseSelect = false;
+  });
   FReleasing = true;
   TCustomZarMonthCalendar::MouseUp(Button, Shift, X, Y);
 }

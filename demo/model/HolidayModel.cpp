@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "DBDataSet.h"
+#include "ScopeExit.h"
 #include "ZarDateUtils.h"
 
 namespace zardemo {
@@ -12,18 +13,6 @@ using namespace zar;
 namespace {
 
 constexpr Word Friday = 7;
-
-// Enables the bound controls again however the scope is left.
-class TControlsDisabled {
- public:
-  explicit TControlsDisabled(TDataSet& DataSet) : FDataSet(DataSet) { FDataSet.DisableControls(); }
-  ~TControlsDisabled() { FDataSet.EnableControls(); }
-  TControlsDisabled(const TControlsDisabled&) = delete;
-  TControlsDisabled& operator=(const TControlsDisabled&) = delete;
-
- private:
-  TDataSet& FDataSet;
-};
 
 bool CurrentDateIs(const TDataSet& DataSet, TDateTime Date) {
   if (DataSet.IsEmpty()) return false;
@@ -37,7 +26,8 @@ bool GotoDayRecord(TDataSet& DataSet, TDateTime Date) {
   Date = std::floor(Date);
   if (CurrentDateIs(DataSet, Date)) return false;
   if (DataSet.Locate("Date", TVariant::FromDateTime(Date))) return false;
-  TControlsDisabled disabled(DataSet);
+  DataSet.DisableControls();
+  const TScopeExit enable([&DataSet] { DataSet.EnableControls(); });
   DataSet.Append();
   try {
     DataSet.FieldByName("Date").SetAsDateTime(Date);
@@ -54,7 +44,8 @@ std::uint32_t ScanHolidays(TDataSet& DataSet, TDateTime MonthStart, TDateTime Mo
                            std::uint32_t Defaults) {
   if (!DataSet.Active()) return Defaults;
   DataSet.CheckBrowseMode();
-  TControlsDisabled disabled(DataSet);
+  DataSet.DisableControls();
+  const TScopeExit enable([&DataSet] { DataSet.EnableControls(); });
   const bool hadCurrent = !DataSet.IsEmpty() && !DataSet.FieldByName("Date").IsNull();
   const TDateTime current = hadCurrent ? DataSet.FieldByName("Date").AsDateTime() : 0;
   std::uint32_t mask = Defaults;

@@ -15,6 +15,7 @@
 
 #include "DBErrors.h"
 #include "DataPacket.h"
+#include "ScopeExit.h"
 
 namespace zar::datafile {
 
@@ -147,10 +148,7 @@ std::string ReadRegularFile(const std::string& FileName, const std::string& Pref
     if (errno == ENOENT) DatabaseError(Prefix + ": the file does not exist");
     DatabaseError(Prefix + ": the file cannot be read: " + std::strerror(errno));
   }
-  struct TCloser {
-    int Fd;
-    ~TCloser() { ::close(Fd); }
-  } closer{fd};
+  const TScopeExit closer([fd] { ::close(fd); });
   struct stat status {};
   if (::fstat(fd, &status) != 0) DatabaseError(Prefix + ": " + std::strerror(errno));
   if (!S_ISREG(status.st_mode)) DatabaseError(Prefix + ": " + NotRegular(status.st_mode));

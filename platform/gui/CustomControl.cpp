@@ -10,6 +10,7 @@
 #include <QWindow>
 
 #include "InputTranslation.h"
+#include "ScopeExit.h"
 
 namespace zar {
 
@@ -24,15 +25,6 @@ bool IsSelfOrDescendant(const QWidget* self, const QWidget* w) {
     if (w == self) return true;
   return false;
 }
-
-// Ends the canvas binding also when Paint throws.
-struct CanvasBinding {
-  CanvasBinding(TCanvas& canvas, QPainter& painter, const QRegion& region) : canvas(canvas) {
-    canvas.Begin(painter, region);
-  }
-  ~CanvasBinding() { canvas.End(); }
-  TCanvas& canvas;
-};
 
 }  // namespace
 
@@ -124,7 +116,9 @@ void TCustomControl::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   PaintBorder(painter);
   painter.fillRect(contentsRect(), ColorToQColor(FColor, palette()));
-  CanvasBinding binding(FCanvas, painter, event->region());
+  FCanvas.Begin(painter, event->region());
+  // Ends the canvas binding also when Paint throws.
+  const TScopeExit binding([this] { FCanvas.End(); });
   Paint();
 }
 

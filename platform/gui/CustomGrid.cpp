@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "Exceptions.h"
+#include "ScopeExit.h"
 
 namespace zar {
 
@@ -179,10 +180,7 @@ void TCustomGrid::MouseMove(TShiftState Shift, int X, int Y) {
 }
 
 void TCustomGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
-  struct EndSelecting {
-    bool& selecting;
-    ~EndSelecting() { selecting = false; }
-  } end{FSelecting};
+  const TScopeExit endSelecting([this] { FSelecting = false; });
   if (FSelecting) {
     MouseMove(Shift, X, Y);
     Click();
