@@ -3,6 +3,7 @@
 #include <new>
 
 #include "DBErrors.h"
+#include "DBMessages.h"
 #include "DataFile.h"
 
 namespace zar {
@@ -14,7 +15,7 @@ namespace {
 // unreadable path raises.
 bool FileExists(const std::string& fileName) {
   return datafile::RegularFileExists(fileName,
-                                     "Cannot read data packet from " + QuotedFileName(fileName));
+                                     SCannotReadPacketFrom + QuotedFileName(fileName));
 }
 
 }  // namespace
@@ -41,14 +42,14 @@ void TClientDataSet::CreateDataSet() {
 
 TDataPacket TClientDataSet::Data() {
   CheckActive();
-  if (DataSetField()) Error("A nested dataset has no data packet of its own");
+  if (DataSetField()) Error(SNestedHasNoPacket);
   CheckBrowseMode();
   UpdateParams();
   return *FPacket;
 }
 
 void TClientDataSet::SetData(const TDataPacket& Value) {
-  if (DataSetField()) Error("A nested dataset has no data packet of its own");
+  if (DataSetField()) Error(SNestedHasNoPacket);
   auto copy = std::make_unique<TDataPacket>(Value);
   Close();
   FPendingPacket = std::move(copy);
@@ -71,7 +72,7 @@ TRecordStore& TClientDataSet::OpenRootStore() {
     try {
       FPacket = std::make_unique<TDataPacket>(ReadDataPacketFile(FFileName, &identity));
     } catch (const std::bad_alloc&) {
-      DatabaseError("Cannot read data packet from " + QuotedFileName(FFileName) + ": not enough memory");
+      DatabaseError(SCannotReadPacketFrom + QuotedFileName(FFileName) + ": " + SNotEnoughMemory);
     }
     FFileIdentity = identity;
     SetDataChanged(false);
@@ -88,7 +89,7 @@ TRecordStore& TClientDataSet::OpenRootStore() {
   } catch (const EDatabaseError& error) {
     FPacket.reset();
     if (fromFile)
-      DatabaseError("Cannot read data packet from " + QuotedFileName(FFileName) + ": " + error.Message());
+      DatabaseError(SCannotReadPacketFrom + QuotedFileName(FFileName) + ": " + error.Message());
     throw;
   }
   return FPacket->Rows;
@@ -111,7 +112,7 @@ void TClientDataSet::BeforeClose() {
   try {
     WriteDataPacketFile(*FPacket, FFileName, &FFileIdentity);
   } catch (const std::bad_alloc&) {
-    DatabaseError("Cannot write data file " + QuotedFileName(FFileName) + ": not enough memory");
+    DatabaseError(SCannotWriteDataFile + QuotedFileName(FFileName) + ": " + SNotEnoughMemory);
   }
   SetDataChanged(false);
 }

@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "DBErrors.h"
+#include "DBMessages.h"
 #include "GregorianDates.h"
 
 namespace zar {
@@ -57,7 +58,7 @@ std::int64_t ToDateTimeNative(const TFieldSlot& slot, const TVariant& value) {
   }
   std::int64_t native = 0;
   if (!DateTimeToNative(slot.Type, moment, native))
-    DatabaseError("Value out of range for field " + Quoted(slot.Name));
+    DatabaseError(SValueOutOfRange + Quoted(slot.Name));
   return native;
 }
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "DBDataSet.h"
+#include "DBMessages.h"
 
 namespace zar {
 
@@ -78,11 +79,11 @@ bool TDataSet::BookmarkValid(const TBookmark& Bookmark) const noexcept {
 
 void TDataSet::GotoBookmark(const TBookmark& Bookmark) {
   CheckActive();
-  if (!BookmarkValid(Bookmark)) Error("Record not found");
+  if (!BookmarkValid(Bookmark)) Error(SRecordNotFound);
   CheckBrowseMode();
   // Posting may have reordered or hidden records; look again.
   const auto found = std::find(FView.begin(), FView.end(), Bookmark->Row);
-  if (!Bookmark->Valid || found == FView.end()) Error("Record not found");
+  if (!Bookmark->Valid || found == FView.end()) Error(SRecordNotFound);
   MoveTo(found - FView.begin());
 }
 

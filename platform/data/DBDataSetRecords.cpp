@@ -8,6 +8,7 @@
 #include "DBDataSet.h"
 #include "DBErrors.h"
 #include "DBFilter.h"
+#include "DBMessages.h"
 
 namespace zar {
 
@@ -46,7 +47,7 @@ const std::byte* TDataSet::ActiveRecord() const noexcept {
 std::byte* TDataSet::WritableRecord(const TField& Field) {
   CheckActive();
   if (FState == TDataSetState::SetKey) return FKeyBuffer->data();
-  if (!IsEditState(FState)) Error("Dataset not in edit or insert mode");
+  if (!IsEditState(FState)) Error(SNotEditing);
   if (Field.ReadOnly()) Error("Field " + Quoted(Field.FieldName()) + " cannot be modified");
   return FEditBuffer.data();
 }
@@ -240,7 +241,7 @@ void TDataSet::Edit() {
 
 void TDataSet::UpdateRecord() {
   CheckActive();
-  if (!IsEditState(FState) && FState != TDataSetState::SetKey) Error("Dataset not in edit or insert mode");
+  if (!IsEditState(FState) && FState != TDataSetState::SetKey) Error(SNotEditing);
   DataEvent(deUpdateRecord);
 }
 
@@ -299,7 +300,7 @@ void TDataSet::AssignAutoIncrements(std::byte* Record) {
 void TDataSet::Post() {
   CheckActive();
   if (FState == TDataSetState::SetKey) return SetState(TDataSetState::Browse);
-  if (!IsEditState(FState)) Error("Dataset not in edit or insert mode");
+  if (!IsEditState(FState)) Error(SNotEditing);
   UpdateRecord();
   std::byte* record = FEditBuffer.data();
   const bool inserting = FState == TDataSetState::Insert;
@@ -440,7 +441,7 @@ void TDataSet::SetIndexFieldNames(std::string Value) {
 
 void TDataSet::EditKey(std::vector<std::byte>& Key) {
   CheckBrowseMode();
-  if (FIndexColumns.empty()) Error("A range needs index field names");
+  if (FIndexColumns.empty()) Error(SRangeNeedsIndex);
   Key.assign(Layout().RecordSize(), std::byte{0});
   FKeyBuffer = &Key;
   SetState(TDataSetState::SetKey);
@@ -451,7 +452,7 @@ void TDataSet::SetRangeEnd() { EditKey(FRangeEnd); }
 
 void TDataSet::ApplyRange() {
   CheckBrowseMode();
-  if (FIndexColumns.empty()) Error("A range needs index field names");
+  if (FIndexColumns.empty()) Error(SRangeNeedsIndex);
   // A key never set does not bound its end of the range.
   if (FRangeStart.empty()) FRangeStart.assign(Layout().RecordSize(), std::byte{0});
   if (FRangeEnd.empty()) FRangeEnd.assign(Layout().RecordSize(), std::byte{0});
@@ -470,7 +471,7 @@ void TDataSet::CancelRange() {
 void TDataSet::SetRange(const std::vector<TVariant>& StartValues,
                         const std::vector<TVariant>& EndValues) {
   CheckBrowseMode();
-  if (FIndexColumns.empty()) Error("A range needs index field names");
+  if (FIndexColumns.empty()) Error(SRangeNeedsIndex);
   if (StartValues.size() > FIndexColumns.size() || EndValues.size() > FIndexColumns.size())
     Error("A range has more values than index fields");
   const TRecordLayout& layout = Layout();

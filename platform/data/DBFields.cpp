@@ -5,6 +5,7 @@
 #include "DBConvert.h"
 #include "DBDataSet.h"
 #include "DBErrors.h"
+#include "DBMessages.h"
 #include "GregorianDates.h"
 
 namespace zar {
@@ -157,7 +158,7 @@ double TIntegerField::AsFloat() const { return AsInteger(); }
 
 void TIntegerField::SetAsFloat(double Value) {
   if (!std::isfinite(Value) || std::fabs(Value) > 2147483647.0)
-    DatabaseError("Value out of range for field " + Quoted(FieldName()));
+    DatabaseError(SValueOutOfRange + Quoted(FieldName()));
   WriteNative(std::llround(Value));
 }
 
@@ -228,7 +229,7 @@ TDateTime TDateTimeField::AsDateTime() const {
 void TDateTimeField::SetAsDateTime(TDateTime Value) {
   std::int64_t native = 0;
   if (!DateTimeToNative(DataType(), Value, native))
-    DatabaseError("Value out of range for field " + Quoted(FieldName()));
+    DatabaseError(SValueOutOfRange + Quoted(FieldName()));
   WriteNative(native);
 }
 

@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "DBErrors.h"
+#include "DBMessages.h"
 
 namespace zar {
 
@@ -67,14 +68,14 @@ std::size_t Utf8Length(std::string_view text) noexcept {
 // spans two blocks, so that it stays one contiguous view.
 std::uint32_t TTextStore::Add(std::string_view Text) {
   if (Text.size() > TextBlockSize) {  // a search key longer than any value
-    if (FBlocks.size() >= TextBlockSize) DatabaseError("Too much text for one dataset");
+    if (FBlocks.size() >= TextBlockSize) DatabaseError(STooMuchText);
     FBlocks.push_back(std::make_unique<char[]>(Text.size()));
     std::memcpy(FBlocks.back().get(), Text.data(), Text.size());
     FUsed = TextBlockSize;  // the next text starts a block of its own
     return static_cast<std::uint32_t>((FBlocks.size() - 1) << 16);
   }
   if (FBlocks.empty() || FUsed + Text.size() > TextBlockSize) {
-    if (FBlocks.size() >= TextBlockSize) DatabaseError("Too much text for one dataset");
+    if (FBlocks.size() >= TextBlockSize) DatabaseError(STooMuchText);
     FBlocks.push_back(std::make_unique<char[]>(TextBlockSize));
     FUsed = 0;
   }
@@ -171,7 +172,7 @@ bool TRecordLayout::IsValidNative(std::size_t field, std::int64_t value) const n
 void TRecordLayout::SetNative(std::byte* row, std::size_t field, std::int64_t value) const {
   const TFieldSlot& slot = FSlots[field];
   if (!IsValidNative(field, value))
-    DatabaseError("Value out of range for field " + Quoted(slot.Name));
+    DatabaseError(SValueOutOfRange + Quoted(slot.Name));
   std::byte* at = row + slot.Offset;
   switch (slot.Type) {
     case ftBoolean: Store(at, static_cast<std::uint8_t>(value)); break;

@@ -14,6 +14,7 @@
 #include <thread>
 
 #include "DBErrors.h"
+#include "DBMessages.h"
 #include "DataPacket.h"
 #include "ScopeExit.h"
 
@@ -145,8 +146,8 @@ std::string ReadRegularFile(const std::string& FileName, const std::string& Pref
   // regular file is read.
   const int fd = ::open(FileName.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
   if (fd < 0) {
-    if (errno == ENOENT) DatabaseError(Prefix + ": the file does not exist");
-    DatabaseError(Prefix + ": the file cannot be read: " + std::strerror(errno));
+    if (errno == ENOENT) DatabaseError(Prefix + ": " + SFileDoesNotExist);
+    DatabaseError(Prefix + ": " + SFileCannotBeRead + ": " + std::strerror(errno));
   }
   const TScopeExit closer([fd] { ::close(fd); });
   struct stat status {};
@@ -161,14 +162,14 @@ std::string ReadRegularFile(const std::string& FileName, const std::string& Pref
       const ssize_t count = ::read(fd, text.data() + used, text.size() - used);
       if (count < 0) {
         if (errno == EINTR) continue;
-        DatabaseError(Prefix + ": the file cannot be read: " + std::strerror(errno));
+        DatabaseError(Prefix + ": " + SFileCannotBeRead + ": " + std::strerror(errno));
       }
       if (count == 0) break;
       used += static_cast<std::size_t>(count);
     }
     text.resize(used);
   } catch (const std::bad_alloc&) {
-    DatabaseError(Prefix + ": not enough memory");
+    DatabaseError(Prefix + ": " + SNotEnoughMemory);
   }
   if (Identity) {
     THasher hasher;
@@ -181,7 +182,7 @@ std::string ReadRegularFile(const std::string& FileName, const std::string& Pref
 // ---- TSaver ------------------------------------------------------------------
 
 TSaver::TSaver(const std::string& FileName) : FFileName(FileName) {
-  FTarget = ResolveLinks(FileName, "Cannot write data file " + QuotedFileName(FileName));
+  FTarget = ResolveLinks(FileName, SCannotWriteDataFile + QuotedFileName(FileName));
   FDirectory = ParentOf(FTarget);
   FTemporary = (std::filesystem::path(FDirectory) /
                 ("." + std::filesystem::path(FTarget).filename().string() + ".tmp"))
@@ -195,7 +196,7 @@ TSaver::~TSaver() {
 }
 
 void TSaver::Fail(const std::string& Reason) const {
-  DatabaseError("Cannot write data file " + QuotedFileName(FFileName) + ": " + Reason);
+  DatabaseError(SCannotWriteDataFile + QuotedFileName(FFileName) + ": " + Reason);
 }
 
 void TSaver::FailErrno(int Error) const { Fail(std::strerror(Error)); }

@@ -8,6 +8,7 @@
 
 #include "DBConvert.h"
 #include "DBErrors.h"
+#include "DBMessages.h"
 #include "DataFile.h"
 #include "DataPacket.h"
 #include "DataPacketFormat.h"
@@ -33,15 +34,15 @@ class TPacketReader {
         FRecordAllowance(RecordMemoryBase + RecordMemoryPerByte * textSize) {}
 
   [[noreturn]] void Fail(const std::string& what) const {
-    DatabaseError("Cannot read data packet " + FSource + ": " + what);
+    DatabaseError(SCannotReadPacket + FSource + ": " + what);
   }
 
   void CheckLoad(const pugi::xml_parse_result& result) const {
     if (result) return;
     switch (result.status) {
-      case pugi::status_file_not_found: Fail("the file does not exist");
-      case pugi::status_io_error: Fail("the file cannot be read");
-      case pugi::status_out_of_memory: Fail("not enough memory");
+      case pugi::status_file_not_found: Fail(SFileDoesNotExist);
+      case pugi::status_io_error: Fail(SFileCannotBeRead);
+      case pugi::status_out_of_memory: Fail(SNotEnoughMemory);
       default:
         Fail(std::string(result.description()) + " at offset " + std::to_string(result.offset));
     }
@@ -100,11 +101,11 @@ class TPacketReader {
     std::vector<std::string_view> seen;
     for (const pugi::xml_node child : parent.children()) {
       if (child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata)
-        Fail("unexpected text in " + Quoted(parent.name()));
+        Fail(SUnexpectedTextIn + Quoted(parent.name()));
       if (child.type() != pugi::node_element) continue;
       const std::string_view name = child.name();
       if (std::find(names.begin(), names.end(), name) == names.end())
-        Fail("unexpected element " + Quoted(name) + " in " + Quoted(parent.name()));
+        Fail(SUnexpectedElement + Quoted(name) + " in " + Quoted(parent.name()));
       if (std::find(seen.begin(), seen.end(), name) != seen.end())
         Fail("element " + Quoted(parent.name()) + " has more than one " + Quoted(name));
       seen.push_back(name);
@@ -129,10 +130,10 @@ class TPacketReader {
     CheckAttributes(fields, {});
     for (const pugi::xml_node field : fields.children()) {
       if (field.type() == pugi::node_pcdata || field.type() == pugi::node_cdata)
-        Fail("unexpected text in 'FIELDS'");
+        Fail(SUnexpectedTextIn + Quoted("FIELDS"));
       if (field.type() != pugi::node_element) continue;
       if (std::string_view(field.name()) != "FIELD")
-        Fail("unexpected element " + Quoted(field.name()) + " in 'FIELDS'");
+        Fail(SUnexpectedElement + Quoted(field.name()) + " in 'FIELDS'");
       ReadFieldDef(field, defs, depth);
     }
   }
@@ -231,11 +232,11 @@ class TPacketReader {
     store.Reserve(static_cast<std::uint32_t>(rows));
     for (const pugi::xml_node row : parent.children()) {
       if (row.type() == pugi::node_pcdata || row.type() == pugi::node_cdata)
-        Fail("unexpected text in " + Quoted(parent.name()));
+        Fail(SUnexpectedTextIn + Quoted(parent.name()));
       if (row.type() != pugi::node_element) continue;
       ++number;
       if (std::string_view(row.name()) != "ROW")
-        Fail("unexpected element " + Quoted(row.name()) + " in " + Quoted(parent.name()));
+        Fail(SUnexpectedElement + Quoted(row.name()) + " in " + Quoted(parent.name()));
       store.InitRecord(record.data());
       try {
         ReadRow(row, store, record.data(), seen, RowName(number, within));
@@ -289,7 +290,7 @@ class TPacketReader {
       if (nested.type() != pugi::node_element) continue;
       const int column = layout.IndexOf(nested.name());
       if (column < 0 || layout.Slot(static_cast<std::size_t>(column)).Type != ftDataSet)
-        Fail(rowName + ": unexpected element " + Quoted(nested.name()));
+        Fail(rowName + ": " + SUnexpectedElement + Quoted(nested.name()));
       const auto f = static_cast<std::size_t>(column);
       if (seen[f]) Fail(rowName + ": nested field " + Quoted(nested.name()) + " appears twice");
       seen[f] = true;
@@ -308,7 +309,7 @@ TDataPacket Parse(TPacketReader& reader, pugi::xml_document& document,
   try {
     return reader.Read(document);
   } catch (const std::bad_alloc&) {
-    reader.Fail("not enough memory");
+    reader.Fail(SNotEnoughMemory);
   }
 }
 
@@ -316,7 +317,7 @@ TDataPacket Parse(TPacketReader& reader, pugi::xml_document& document,
 
 TDataPacket ReadDataPacketFile(const std::string& FileName, TFileIdentity* Identity) {
   const std::string source = "from " + QuotedFileName(FileName);
-  std::string text = datafile::ReadRegularFile(FileName, "Cannot read data packet " + source, Identity);
+  std::string text = datafile::ReadRegularFile(FileName, SCannotReadPacket + source, Identity);
   TPacketReader reader(source, text.size());
   pugi::xml_document document;
   // Parsed in place: the text is not copied once more.
