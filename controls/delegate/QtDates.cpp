@@ -11,6 +11,8 @@ namespace {
 // Julian day of 1899-12-30, day 0 of TDateTime.
 constexpr qint64 JulianDayOfZero = 2415019;
 
+constexpr char SInvalidQtDate[] = "Invalid date";
+
 bool InYearRange(const QDate& date) noexcept {
   return date.isValid() && date.year() >= 1 && date.year() <= 9999;
 }
@@ -53,13 +55,13 @@ bool TryQDateTimeToDateTime(const QDateTime& DateTime, TDateTime& Value) noexcep
 
 TDateTime QDateToDateTime(const QDate& Date) {
   TDateTime value = 0;
-  if (!TryQDateToDateTime(Date, value)) throw EConvertError("Invalid date");
+  if (!TryQDateToDateTime(Date, value)) throw EConvertError(SInvalidQtDate);
   return value;
 }
 
 TDateTime QDateTimeToDateTime(const QDateTime& DateTime) {
   TDateTime value = 0;
-  if (!TryQDateTimeToDateTime(DateTime, value)) throw EConvertError("Invalid date");
+  if (!TryQDateTimeToDateTime(DateTime, value)) throw EConvertError(SInvalidQtDate);
   return value;
 }
 

@@ -12,6 +12,13 @@
 
 namespace zar {
 
+namespace {
+
+constexpr char SInvalidColOrRow[] = "Invalid Col Or Row";
+constexpr char SInvalidCellIndex[] = "Invalid cell index: %d";
+
+}  // namespace
+
 TMonthGrid::TMonthGrid(TDateTime Date, const TCalendarRoutines& Calendar, Word WeekStart,
                        TMonthGridShape Shape)
     : FCalendar(&Calendar), FWeekStart(WeekStart), FShape(Shape) {
@@ -30,7 +37,7 @@ TMonthGrid::TMonthGrid(TDateTime Date, const TCalendarRoutines& Calendar, Word W
 
 TDateTime TMonthGrid::DateOf(int Index) const {
   if (Index < 0 || Index >= CellCount)
-    throw ECustomCalendarError(Format("Invalid cell index: %d", Index));
+    throw ECustomCalendarError(Format(SInvalidCellIndex, Index));
   return FFirstCell + Index;
 }
 
@@ -48,12 +55,12 @@ int TMonthGrid::IndexInMonth(int Index) const {
 
 Word TMonthGrid::CellToIndex(Word ACol, Word ARow) const {
   const auto index = static_cast<Word>((ACol - FixedCols()) + (ARow - FixedRows) * 7);
-  if (index > 41) throw ECustomCalendarError("Invalid Col Or Row");
+  if (index > 41) throw ECustomCalendarError(SInvalidColOrRow);
   return index;
 }
 
 void TMonthGrid::IndexToCell(Word Index, Word& Col, Word& Row) const {
-  if (Index > 41) throw ECustomCalendarError(Format("Invalid cell index: %d", Index));
+  if (Index > 41) throw ECustomCalendarError(Format(SInvalidCellIndex, Index));
   Col = static_cast<Word>(FixedCols() + Index % 7);
   Row = static_cast<Word>(FixedRows + Index / 7);
 }
@@ -70,12 +77,12 @@ TGridCellKind TMonthGrid::KindOf(int ACol, int ARow) const {
 
 Word TMonthGrid::WeekDayOf(int ACol) const {
   const int column = ACol - FixedCols();
-  if (column < 0 || column > 6) throw ECustomCalendarError("Invalid Col Or Row");
+  if (column < 0 || column > 6) throw ECustomCalendarError(SInvalidColOrRow);
   return static_cast<Word>((FWeekStart - 1 + column) % 7 + 1);
 }
 
 Word TMonthGrid::WeekNumber(int ARow) const {
-  if (ARow < FixedRows || ARow > LastWeekRow()) throw ECustomCalendarError("Invalid Col Or Row");
+  if (ARow < FixedRows || ARow > LastWeekRow()) throw ECustomCalendarError(SInvalidColOrRow);
   // The fourth day: Tuesday in the solar layout, Thursday (the ISO rule)
   // in the Gregorian one.
   const Word first = CellToIndex(static_cast<Word>(FixedCols()), static_cast<Word>(ARow));

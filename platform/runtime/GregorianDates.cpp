@@ -12,6 +12,8 @@ namespace zar {
 
 namespace {
 
+constexpr char SDateEncodeError[] = "Invalid argument to date encode";
+
 constexpr std::int64_t FirstSerial = 1 - DateDelta;  // 0001-01-01
 constexpr std::int64_t LastSerial = 2958465;         // 9999-12-31
 
@@ -69,7 +71,7 @@ bool TryEncodeDate(Word Year, Word Month, Word Day, TDateTime& Date) noexcept {
 TDateTime EncodeDate(Word Year, Word Month, Word Day) {
   TDateTime date = 0;
   if (!TryEncodeDate(Year, Month, Day, date))
-    throw EConvertError("Invalid argument to date encode");
+    throw EConvertError(SDateEncodeError);
   return date;
 }
 
@@ -113,7 +115,7 @@ TDateTime EncodeDateTime(Word Year, Word Month, Word Day, Word Hour, Word Minute
                          Word Second, Word MilliSecond) {
   TDateTime value = 0;
   if (!TryEncodeDateTime(Year, Month, Day, Hour, Minute, Second, MilliSecond, value))
-    throw EConvertError("Invalid argument to date encode");
+    throw EConvertError(SDateEncodeError);
   return value;
 }
 
@@ -157,7 +159,7 @@ TDateTime IncMonth(TDateTime DateTime, Integer NumberOfMonths) {
   Word year = 0, month = 0, day = 0;
   DecodeDate(DateTime, year, month, day);
   if (month == 0 || !StepStaysInYears(year, month, NumberOfMonths))
-    throw EConvertError("Invalid argument to date encode");
+    throw EConvertError(SDateEncodeError);
   IncAMonth(year, month, day, NumberOfMonths);
   return WithTimeOf(EncodeDate(year, month, day), DateTime);
 }
