@@ -50,6 +50,11 @@ Exit status: 0 on success, 2 on bad input, an unknown option or a superfluous
 argument (with a one-line message on stderr).
 )";
 
+// Message parts that several errors share.
+constexpr char SNotAYmdDate[] = " is not a date Y/M/D";
+constexpr char SSeeHelp[] = "; see zardate --help";
+constexpr char SNoCommand[] = "no command given";
+
 class BadInput : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
@@ -81,14 +86,14 @@ void ReadYmd(std::string_view original, Word& year, Word& month, Word& day) {
   const char* end = text.data() + text.size();
   for (int i = 0; i < 3; ++i) {
     const auto [next, ec] = std::from_chars(p, end, parts[i]);
-    if (ec != std::errc() || next == p) throw BadInput(Shown(original) + " is not a date Y/M/D");
+    if (ec != std::errc() || next == p) throw BadInput(Shown(original) + SNotAYmdDate);
     p = next;
     if (i < 2) {
-      if (p == end || (*p != '/' && *p != '-')) throw BadInput(Shown(original) + " is not a date Y/M/D");
+      if (p == end || (*p != '/' && *p != '-')) throw BadInput(Shown(original) + SNotAYmdDate);
       ++p;
     }
   }
-  if (p != end) throw BadInput(Shown(original) + " is not a date Y/M/D");
+  if (p != end) throw BadInput(Shown(original) + SNotAYmdDate);
   year = parts[0];
   month = parts[1];
   day = parts[2];
@@ -166,12 +171,12 @@ bool IsOption(std::string_view arg) {
 // The command takes between Least and Most arguments, none an option.
 void Expect(const std::vector<std::string>& args, std::size_t least, std::size_t most) {
   for (std::size_t i = 1; i < args.size(); ++i)
-    if (IsOption(args[i])) throw BadInput("unknown option " + Shown(args[i]) + "; see zardate --help");
+    if (IsOption(args[i])) throw BadInput("unknown option " + Shown(args[i]) + SSeeHelp);
   const std::size_t given = args.size() - 1;
   if (given >= least && given <= most) return;
   const std::string count = least == most ? std::to_string(least) : "at most " + std::to_string(most);
   throw BadInput(Shown(args[0]) + " takes " + count + (most == 1 ? " argument" : " arguments") +
-                 ", not " + std::to_string(given) + "; see zardate --help");
+                 ", not " + std::to_string(given) + SSeeHelp);
 }
 
 int Dispatch(const std::vector<std::string>& args, std::ostream& out) {
@@ -202,7 +207,7 @@ int Dispatch(const std::vector<std::string>& args, std::ostream& out) {
     Expect(args, 1, 1);
     out << SerialText(ZarStrToDateTime(args[1])) << '\n';
   } else {
-    throw BadInput("unknown command " + Shown(command) + "; see zardate --help");
+    throw BadInput("unknown command " + Shown(command) + SSeeHelp);
   }
   return ExitOk;
 }
@@ -243,7 +248,7 @@ std::vector<std::string> ApplyOptions(const std::vector<std::string>& args) {
       continue;
     }
     if (equals == std::string::npos) {
-      if (i + 1 == args.size()) throw BadInput(Shown(name) + " needs a value; see zardate --help");
+      if (i + 1 == args.size()) throw BadInput(Shown(name) + " needs a value" + SSeeHelp);
       value = args[++i];
     }
     if (name == "--digits") {
@@ -270,7 +275,7 @@ std::string OneLine(std::string_view text) {
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   if (args.empty()) {
-    err << "zardate: no command given; see zardate --help\n";
+    err << "zardate: " << SNoCommand << SSeeHelp << '\n';
     return ExitBadInput;
   }
   // Run leaves the settings as it found them, for callers in the same process.
@@ -282,7 +287,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   });
   try {
     const std::vector<std::string> command = ApplyOptions(args);
-    if (command.empty()) throw BadInput("no command given; see zardate --help");
+    if (command.empty()) throw BadInput(SNoCommand + std::string(SSeeHelp));
     return Dispatch(command, out);
   } catch (const BadInput& e) {
     err << "zardate: " << OneLine(e.what()) << '\n';
