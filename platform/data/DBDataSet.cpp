@@ -8,6 +8,7 @@
 
 #include "DBErrors.h"
 #include "DBFilter.h"
+#include "DBMessages.h"
 #include "DataSource.h"
 
 namespace zar {
@@ -84,7 +85,7 @@ TField* TDataSet::FindField(std::string_view FieldName) const noexcept {
 
 TField& TDataSet::FieldByName(std::string_view FieldName) const {
   TField* field = FindField(FieldName);
-  if (!field) Error("Field " + Quoted(FieldName) + " not found");
+  if (!field) Error(FieldNotFound(FieldName));
   return *field;
 }
 
@@ -106,7 +107,7 @@ void TDataSet::CheckPersistentFields(const TRecordLayout& Layout) const {
   if (FDynamicFields) return;
   for (const auto& field : FFields) {
     const int column = Layout.IndexOf(field->FieldName());
-    if (column < 0) Error("Field " + Quoted(field->FieldName()) + " not found");
+    if (column < 0) Error(FieldNotFound(field->FieldName()));
     const TFieldType actual = Layout.Slot(static_cast<std::size_t>(column)).Type;
     if (actual != field->DataType())
       Error("Type mismatch for field " + Quoted(field->FieldName()) + ", expecting: " +

@@ -78,7 +78,7 @@ std::vector<std::size_t> TDataSet::ResolveColumns(std::string_view Names) const 
   std::vector<std::size_t> columns;
   for (const std::string& name : SplitFieldNames(Names)) {
     const int column = Layout().IndexOf(name);
-    if (column < 0) Error("Field " + Quoted(name) + " not found");
+    if (column < 0) Error(FieldNotFound(name));
     columns.push_back(static_cast<std::size_t>(column));
   }
   return columns;

@@ -75,14 +75,14 @@ std::string_view TField::StringValue() const noexcept {
 
 void TField::WriteNative(std::int64_t Value) {
   std::byte* record = FDataSet ? FDataSet->WritableRecord(*this) : nullptr;
-  if (!record) DatabaseError("Field " + Quoted(FFieldName) + " has no dataset");
+  if (!record) DatabaseError(FieldHasNoDataSet(FFieldName));
   Layout().SetNative(record, static_cast<std::size_t>(FColumn), Value);
   FDataSet->FieldChanged(*this);
 }
 
 void TField::WriteString(std::string_view Value) {
   std::byte* record = FDataSet ? FDataSet->WritableRecord(*this) : nullptr;
-  if (!record) DatabaseError("Field " + Quoted(FFieldName) + " has no dataset");
+  if (!record) DatabaseError(FieldHasNoDataSet(FFieldName));
   Layout().SetString(record, static_cast<std::size_t>(FColumn), Value);
   FDataSet->FieldChanged(*this);
 }
@@ -126,7 +126,7 @@ TVariant TField::AsVariant() const {
 
 void TField::SetAsVariant(const TVariant& Value) {
   std::byte* record = FDataSet ? FDataSet->WritableRecord(*this) : nullptr;
-  if (!record) DatabaseError("Field " + Quoted(FFieldName) + " has no dataset");
+  if (!record) DatabaseError(FieldHasNoDataSet(FFieldName));
   const auto column = static_cast<std::size_t>(FColumn);
   StoreNative(Layout(), record, column, VariantToNative(Layout().Slot(column), Value));
   FDataSet->FieldChanged(*this);

@@ -2,6 +2,11 @@
 // Texts of the dataset layer's errors that more than one place raises, kept
 // once so that the places cannot drift apart. Private to the layer.
 
+#include <string>
+#include <string_view>
+
+#include "DBErrors.h"
+
 namespace zar {
 
 // Followed by the quoted field name.
@@ -25,5 +30,16 @@ inline constexpr char SFileCannotBeRead[] = "the file cannot be read";
 // A data packet's structure: followed by the quoted name of the node.
 inline constexpr char SUnexpectedElement[] = "unexpected element ";
 inline constexpr char SUnexpectedTextIn[] = "unexpected text in ";
+
+// Whole messages around a name, quoted as every message of the layer does.
+inline std::string FieldNotFound(std::string_view Name) {
+  return "Field " + Quoted(Name) + " not found";
+}
+inline std::string FieldHasNoDataSet(std::string_view Name) {
+  return "Field " + Quoted(Name) + " has no dataset";
+}
+inline std::string MoreThanOneElement(std::string_view Parent, std::string_view Name) {
+  return "element " + Quoted(Parent) + " has more than one " + Quoted(Name);
+}
 
 }  // namespace zar

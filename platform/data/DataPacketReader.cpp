@@ -91,7 +91,7 @@ class TPacketReader {
   pugi::xml_node OnlyChild(pugi::xml_node parent, const char* name) const {
     const pugi::xml_node child = parent.child(name);
     if (!child) Fail("element " + Quoted(parent.name()) + " has no " + Quoted(name));
-    if (child.next_sibling(name)) Fail("element " + Quoted(parent.name()) + " has more than one " + Quoted(name));
+    if (child.next_sibling(name)) Fail(MoreThanOneElement(parent.name(), name));
     return child;
   }
 
@@ -107,7 +107,7 @@ class TPacketReader {
       if (std::find(names.begin(), names.end(), name) == names.end())
         Fail(SUnexpectedElement + Quoted(name) + " in " + Quoted(parent.name()));
       if (std::find(seen.begin(), seen.end(), name) != seen.end())
-        Fail("element " + Quoted(parent.name()) + " has more than one " + Quoted(name));
+        Fail(MoreThanOneElement(parent.name(), name));
       seen.push_back(name);
     }
   }

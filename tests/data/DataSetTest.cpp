@@ -130,6 +130,16 @@ TEST_F(DataSetTest, MisuseRaisesClearErrors) {
       {"wrong type", [&] { Name.AsDateTime(); }, "Cannot access field 'Name' as type DateTime"},
       {"closed", [&] { Items.Close(); Items.First(); },
        "Items: Cannot perform this operation on a closed dataset"},
+      // A field of no dataset, by each of the ways a value is written.
+      {"loose field, text",
+       [] { TStringField loose; loose.SetFieldName("Loose"); loose.SetAsString("x"); },
+       "Field 'Loose' has no dataset"},
+      {"loose field, number",
+       [] { TSmallintField loose; loose.SetFieldName("Loose"); loose.SetAsInteger(1); },
+       "Field 'Loose' has no dataset"},
+      {"loose field, variant",
+       [] { TSmallintField loose; loose.SetFieldName("Loose"); loose.SetAsVariant(TVariant()); },
+       "Field 'Loose' has no dataset"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Case);
