@@ -107,6 +107,10 @@ TEST(CommandLine, WhatCannotBeShownOrIsNotUnderstoodIsRefused) {
       {{"format", "yyyy", "1" + std::string(300, '0')},
        "'1" + std::string(39, '0') + "\u2026' is outside the years the solar calendar can show (1 to 9999)"},
       {{huge}, "unknown command " + hugeShown + "; see zardate --help"},
+      {{"to-solar", "2024-03"}, "'2024-03' is not a date Y/M/D"},
+      {{"to-solar", "2024-03-20x"}, "'2024-03-20x' is not a date Y/M/D"},
+      {{"--digits", "latin"}, "no command given; see zardate --help"},
+      {{"today", "--digits"}, "'--digits' needs a value; see zardate --help"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.args[0].substr(0, 20) + (c.args.size() > 1 ? " " + c.args[1].substr(0, 20) : ""));
@@ -115,6 +119,8 @@ TEST(CommandLine, WhatCannotBeShownOrIsNotUnderstoodIsRefused) {
     EXPECT_EQ(o.out, "");
     EXPECT_EQ(o.err, "zardate: " + c.message + "\n");
   }
+  // With no arguments at all Run answers before it reads any option.
+  EXPECT_EQ(RunCli({}).err, "zardate: no command given; see zardate --help\n");
   // The core's own messages are shortened the same way.
   const Outcome parsed = RunCli({"parse", huge});
   EXPECT_EQ(parsed.status, cli::ExitBadInput);
