@@ -10,6 +10,7 @@
 #include "DBFilter.h"
 #include "DBMessages.h"
 #include "DataSource.h"
+#include "ScopeExit.h"
 
 namespace zar {
 
@@ -291,13 +292,9 @@ void TDataSet::DataEvent(TDataEvent Event, TField* Field) {
 }
 
 void TDataSet::DataSetChanged() {
-  try {
-    DataEvent(deDataSetChange);
-  } catch (...) {
-    FViewChange = {};
-    throw;
-  }
-  FViewChange = {};
+  // The change describes this one event only, however the event ends.
+  const TScopeExit told([this] { FViewChange = {}; });
+  DataEvent(deDataSetChange);
 }
 
 void TDataSet::EnableControls() {

@@ -4,6 +4,7 @@
 
 #include "DBDataSet.h"
 #include "DBFields.h"
+#include "ScopeExit.h"
 
 namespace zar {
 
@@ -105,14 +106,11 @@ bool TDataLink::Edit() {
 }
 
 void TDataLink::UpdateRecord() {
+  // Cleared, not restored: an update handler that posts runs a nested
+  // update, and what is left of this one has always run with the flag down.
   FUpdating = true;
-  try {
-    UpdateData();
-  } catch (...) {
-    FUpdating = false;
-    throw;
-  }
-  FUpdating = false;
+  const TScopeExit updated([this] { FUpdating = false; });
+  UpdateData();
 }
 
 bool TDataLink::ExecuteAction(TBasicAction& Action) {

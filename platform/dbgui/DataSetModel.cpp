@@ -8,6 +8,7 @@
 #include "DBFields.h"
 #include "DataSource.h"
 #include "QtDates.h"
+#include "ScopeExit.h"
 #include "ZarApplication.h"
 
 namespace zar {
@@ -69,14 +70,10 @@ void TDataSetModel::SetDataSource(TDataSource* Value) {
 // the model is settled again.
 void TDataSetModel::Announce(const std::function<void()>& Steps) {
   if (FUpdating) return Steps();
-  FUpdating = true;
-  try {
+  {
+    const auto updating = SetForScope(FUpdating);
     Steps();
-  } catch (...) {
-    FUpdating = false;
-    throw;
   }
-  FUpdating = false;
   CurrentMoved(true);
 }
 
