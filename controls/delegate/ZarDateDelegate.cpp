@@ -31,6 +31,18 @@ TDateTime TimeOf(TDateTime value) {
 
 TDateTime DayOf(TDateTime value) { return std::trunc(value); }
 
+// Whether the calendar decodes the day of a value: its formatter writes zeros
+// for the others (before solar 1/1/1 or beyond solar year 65535; outside
+// 0001..9999 in the Gregorian calendar) instead of raising.
+bool CalendarShows(TDateTime value, bool systemCalendar) {
+  Word year = 0, month = 0, day = 0;
+  if (systemCalendar)
+    DecodeDate(value, year, month, day);
+  else
+    ZarDecodeDate(value, year, month, day);
+  return year != 0;
+}
+
 }  // namespace
 
 TZarDateDelegate::TZarDateDelegate(QObject* parent) : QStyledItemDelegate(parent) {}
@@ -61,7 +73,10 @@ QVariant TZarDateDelegate::MergeValue(const QVariant& Original, TDateTime Edited
 
 QString TZarDateDelegate::displayText(const QVariant& value, const QLocale& locale) const {
   TDateTime dateTime = 0;
-  if (!IsDateCell(value) || !TryVariantToDateTime(value, dateTime))
+  // A day the calendar cannot write (before its first year or beyond its last)
+  // is shown as Qt shows it.
+  if (!IsDateCell(value) || !TryVariantToDateTime(value, dateTime) ||
+      !CalendarShows(dateTime, FUseSystemCalendar))
     return QStyledItemDelegate::displayText(value, locale);
   const bool dateOnly = IsDateOnly(value);
   std::string pattern = dateOnly ? FDateFormat : FDateTimeFormat;
@@ -71,7 +86,7 @@ QString TZarDateDelegate::displayText(const QVariant& value, const QLocale& loca
                                                 : ZarFormatDateTime(pattern, dateTime);
     return QString::fromStdString(text);
   } catch (...) {
-    // A date the calendar cannot write (before its first year) is shown as Qt shows it.
+    // The formatters raise nothing but std::bad_alloc; Qt's text then, too.
     return QStyledItemDelegate::displayText(value, locale);
   }
 }

@@ -42,9 +42,10 @@ class TZarDateDelegate : public QStyledItemDelegate {
   // is not a date cell.
   static QVariant MergeValue(const QVariant& Original, TDateTime Edited, bool DateOnly);
 
-  // A date cell's text by DateFormat or DateTimeFormat in the chosen calendar (a
-  // day before solar year 1 shows as zeros, see ZarDateUtils.h); other cells
-  // and invalid dates as the base delegate shows them.
+  // A date cell's text by DateFormat or DateTimeFormat in the chosen calendar;
+  // other cells, invalid dates and days the calendar cannot decode (before
+  // solar 1/1/1 or beyond solar year 65535; outside 0001..9999 in the
+  // Gregorian calendar) as the base delegate shows them.
   QString displayText(const QVariant& value, const QLocale& locale) const override;
   // A segmented picker for a date cell (its time too with EditTime, for date-time
   // cells); the base delegate's editor for any other cell.

@@ -7,6 +7,7 @@
 #include "DBErrors.h"
 #include "DBFields.h"
 #include "DBDataSet.h"
+#include "DBRecords.h"
 #include "DateTimeBase.h"
 #include "ScopeExit.h"
 #include "ZarApplication.h"
@@ -117,9 +118,11 @@ void TDBExZarDatePicker::WriteString(TField& Field) {
   // Text that the field would cut short, or that reads back as another day
   // (a two-digit year outside the century window), is refused: it could
   // never be shown again as the value the user picked.
-  if (Field.Size() > 0 && text.size() > static_cast<std::size_t>(Field.Size()))
+  // The size counts characters, and Persian or Arabic-Indic digits take two
+  // bytes each.
+  if (Field.Size() > 0 && Utf8Length(text) > static_cast<std::size_t>(Field.Size()))
     DatabaseError(Quoted(text) + " does not fit into field " + Quoted(Field.FieldName()) + " of " +
-                  std::to_string(Field.Size()) + " bytes");
+                  std::to_string(Field.Size()) + " characters");
   bool readsBack = false;
   try {
     const TDateTime back = CalStrToDateTime(text);

@@ -32,8 +32,8 @@ class TDBExZarDatePicker : public TCustomExZarDatePicker {
   // Pattern of the text written into a string field; empty for the
   // standard one of the Kind ("yyyy/mm/dd", or "yy/mm/dd" for a field whose
   // Size is below 10, for dates). Writing raises EDatabaseError when the text
-  // has more bytes than the field's Size or would not read back as the chosen
-  // day.
+  // has more characters than the field's Size or would not read back as the
+  // chosen day.
   const std::string& StringFormat() const noexcept { return FStringFormat; }
   void SetStringFormat(std::string Value) { FStringFormat = std::move(Value); }
 

@@ -254,7 +254,8 @@ void TDataSetModel::CurrentMoved(bool Force) {
 
 bool TDataSetModel::SetCurrentRow(int Row) {
   TDataSet* dataSet = DataSet();
-  if (!dataSet || Row == CurrentRow()) return true;
+  if (!dataSet) return false;
+  if (Row == CurrentRow()) return true;
   const int view = ViewIndex(Row);
   if (view < 0) return false;
   try {

@@ -47,9 +47,9 @@ class TDataSetModel : public QAbstractTableModel {
   // when there is none.
   int CurrentRow() const noexcept;
   // Makes the record of Row current, posting or cancelling a pending edit
-  // first. True also without a dataset or when Row is current already; false
-  // for a row outside the records, and, with the error reported, when the
-  // dataset refuses.
+  // first. True also when Row is current already; false without an open
+  // dataset, for a row outside the records, and, with the error reported,
+  // when the dataset refuses.
   bool SetCurrentRow(int Row);
   // No cell can be edited through the model.
   bool ReadOnly() const noexcept { return FReadOnly; }

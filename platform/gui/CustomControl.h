@@ -35,12 +35,14 @@ class TCustomControl : public QWidget, public TCancelModeReceiver {
   Q_OBJECT
 
  public:
+  // Needs a QApplication. Not focusable (TabStop false), mouse tracking on,
+  // Color clWindow, font colour clWindowText, ShowHint true; no window yet.
   explicit TCustomControl(QWidget* parent = nullptr);
   ~TCustomControl() override;
 
   // ---- The window -----------------------------------------------------
-  // The window exists once the control has been shown (or HandleNeeded was
-  // called) and has received its first size.
+  // True from the first HandleNeeded on (showing the control runs it); it
+  // never turns false again.
   bool HandleAllocated() const { return FHandleAllocated; }
   // Creates the window now if it does not exist: applies CreateParams, runs
   // CreateWnd, then Resize.
@@ -50,6 +52,9 @@ class TCustomControl : public QWidget, public TCancelModeReceiver {
   void RecreateWnd();
 
   // ---- Bounds (a popup's Left and Top are screen coordinates) ----------
+  // Left, Top, Width and Height are the whole widget's, border included, in
+  // the parent's coordinates. Sizes are bounded by the widget's minimum and
+  // maximum size (0 and QWIDGETSIZE_MAX unless set), so a negative one is 0.
   int Left() const { return x(); }
   int Top() const { return y(); }
   int Width() const { return width(); }
@@ -59,44 +64,65 @@ class TCustomControl : public QWidget, public TCancelModeReceiver {
   void SetWidth(int value) { resize(value, height()); }
   void SetHeight(int value) { resize(width(), value); }
   void SetBounds(int left, int top, int width, int height) { setGeometry(left, top, width, height); }
+  // The size inside the border; setting it sizes the widget to it plus the border.
   int ClientWidth() const { return contentsRect().width(); }
   int ClientHeight() const { return contentsRect().height(); }
   void SetClientWidth(int value) { SetWidth(value + width() - ClientWidth()); }
   void SetClientHeight(int value) { SetHeight(value + height() - ClientHeight()); }
+  // 0, 0, ClientWidth, ClientHeight.
   TRect ClientRect() const { return {0, 0, ClientWidth(), ClientHeight()}; }
+  // Where client point (0, 0) lies in widget coordinates: the border's width.
   QPoint ClientOrigin() const { return contentsRect().topLeft(); }
+  // Client coordinates to and from screen coordinates; never fail.
   QPoint ClientToScreen(QPoint p) const { return mapToGlobal(p + ClientOrigin()); }
   QPoint ScreenToClient(QPoint p) const { return mapFromGlobal(p) - ClientOrigin(); }
 
   // ---- Appearance and state ------------------------------------------------
+  // The widget's font (inherited unless set) with the font colour. Setting
+  // runs FontChanged once, also when only the colour changed.
   TFont Font() const { return TFont(font(), FFontColor); }
   void SetFont(const TFont& value);
+  // The colour the client area is filled with before Paint; setting another
+  // one repaints.
   TColor Color() const { return FColor; }
   void SetColor(TColor value);
+  // Qt's isEnabled: false also while a parent is disabled.
   bool Enabled() const { return isEnabled(); }
   void SetEnabled(bool value) { setEnabled(value); }
+  // Qt's !isHidden: whether the control shows when its parent does, whether
+  // or not the parent shows now (CanFocus asks that). Showing first creates
+  // the window (HandleNeeded).
   bool Visible() const { return !isHidden(); }
   void SetVisible(bool value) { setVisible(value); }
+  // Whether Tab reaches the control (Qt::TabFocus); a click alone does not
+  // focus it, controls that want that take the focus in MouseDown.
   bool TabStop() const { return focusPolicy() != Qt::NoFocus; }
   void SetTabStop(bool value) { setFocusPolicy(value ? Qt::TabFocus : Qt::NoFocus); }
   // Reading direction: Qt's layoutDirection (inherited from the parent
   // unless set on the control).
   bool UseRightToLeftAlignment() const { return layoutDirection() == Qt::RightToLeft; }
+  // The tool tip's text, UTF-8; shown when ShowHint, the text is not empty and
+  // HintShow agrees (and leaves it non-empty).
   const std::string& Hint() const { return FHint; }
   void SetHint(const std::string& value) { FHint = value; }
   bool ShowHint() const { return FShowHint; }
   void SetShowHint(bool value) { FShowHint = value; }
 
   // ---- Focus -----------------------------------------------------------------
+  // Qt's hasFocus: the control itself has the keyboard focus.
   bool Focused() const { return hasFocus(); }
   // The control is the focus widget of its window, whether or not that
   // window is active (the form's active control).
   bool IsActiveControl() const { return window()->focusWidget() == this; }
+  // Shown on the screen (its parents too) and enabled; TabStop is not looked at.
   bool CanFocus() const { return isVisible() && isEnabled(); }
+  // Qt's setFocus, whatever TabStop; a hidden control gets it once shown.
   void SetFocus() { setFocus(Qt::OtherFocusReason); }
 
   // ---- Painting ----------------------------------------------------------------
+  // Draws during Paint; any other time its calls invalidate (see Canvas.h).
   TCanvas& Canvas() { return FCanvas; }
+  // Repaints the whole widget, border included, from the event loop.
   void Invalidate() { update(); }
   // r in client coordinates, as shown on the screen.
   void InvalidateRect(const TRect& r) { update(r.ToQRect().translated(ClientOrigin())); }
@@ -123,6 +149,7 @@ class TCustomControl : public QWidget, public TCancelModeReceiver {
 
  protected:
   // ---- Window creation -------------------------------------------------------
+  // Fills the parameters the window is created with; base: leaves them all off.
   virtual void CreateParams(TCreateParams& Params);
   // The window has just been created (or re-created); base: nothing.
   virtual void CreateWnd();
@@ -140,14 +167,19 @@ class TCustomControl : public QWidget, public TCancelModeReceiver {
   // Every key down, before OnKeyDown and KeyDown; return true to consume
   // the key (no KeyDown, no KeyPress). Base: false.
   virtual bool KeyDownMessage(Word Key, TShiftState Shift);
-  // Base: OnKeyDown. A handler may set Key to 0 to mark the key used.
+  // Base: OnKeyDown. A handler may set Key to 0 to mark the key used. Only
+  // keys with a virtual-key code come here (as to KeyUp).
   virtual void KeyDown(Word& Key, TShiftState Shift);
-  virtual void KeyUp(Word& Key, TShiftState Shift);  // base: OnKeyUp
+  // The release of such a key while the control has the focus, auto-repeats
+  // excluded. Base: OnKeyUp.
+  virtual void KeyUp(Word& Key, TShiftState Shift);
   // One call per character the key produced (none while Ctrl or Alt is
   // held). Base: OnKeyPress.
   virtual void KeyPress(char32_t& Key);
 
   // ---- Mouse (client coordinates) -------------------------------------------------
+  // Presses, moves and releases on the control itself (not on a child widget);
+  // once pressed, moves and the release come here wherever the pointer goes.
   virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);  // OnMouseDown
   virtual void MouseMove(TShiftState Shift, int X, int Y);                       // OnMouseMove
   virtual void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);    // OnMouseUp
@@ -164,8 +196,10 @@ class TCustomControl : public QWidget, public TCancelModeReceiver {
   // Base: OnDblClick. The second press of a double click is delivered as
   // DblClick (when ClickEvents()) followed by MouseDown with ssDouble.
   virtual void DblClick();
+  // Whether the base calls Click and DblClick; true unless overridden.
   virtual bool ClickEvents() const { return true; }
-  virtual void MouseLeave();  // base: nothing
+  // The pointer left the widget. Base: nothing.
+  virtual void MouseLeave();
 
   // ---- Focus ----------------------------------------------------------------------
   // The widget received or lost the keyboard focus, for any reason
@@ -180,11 +214,15 @@ class TCustomControl : public QWidget, public TCancelModeReceiver {
   virtual void DoExit();   // base: OnExit
 
   // ---- Other notifications --------------------------------------------------------
-  // The client size changed (only once the window exists). Base: OnResize.
+  // The size changed (only once the window exists), and the window has just
+  // been created or re-created by HandleNeeded or RecreateWnd. Base: OnResize.
   virtual void Resize();
   virtual void FontChanged();     // base: repaint
   virtual void EnabledChanged();  // base: repaint
-  virtual void VisibleChanged();  // base: nothing
+  // Qt's ShowToParent or HideToParent: the control was shown or hidden within
+  // its parent (shown with the parent the first time included); a parent
+  // hidden or shown again tells nothing. Base: nothing.
+  virtual void VisibleChanged();
   // The hint is about to show; change HintText or return false to
   // suppress it. Base: true.
   virtual bool HintShow(std::string& HintText);
@@ -208,6 +246,8 @@ class TCustomControl : public QWidget, public TCancelModeReceiver {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  public:
+  // Showing first runs HandleNeeded, so that a popup has its window flags
+  // before it appears.
   void setVisible(bool visible) override;
 
  private:

@@ -16,9 +16,11 @@ using TColor = std::int32_t;
 constexpr TColor Rgb(int r, int g, int b) noexcept {
   return static_cast<TColor>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
 }
+// The system colour of number index (see syscolor); only its low byte is kept.
 constexpr TColor SystemColor(int index) noexcept {
   return static_cast<TColor>(0xFF000000u | static_cast<std::uint32_t>(index & 0xFF));
 }
+// True when the high byte is 0xFF (clNone, 0x1F in the high byte, is not).
 constexpr bool IsSystemColor(TColor c) noexcept {
   return (static_cast<std::uint32_t>(c) & 0xFF000000u) == 0xFF000000u;
 }
@@ -94,12 +96,14 @@ inline constexpr TColor clInfoText = SystemColor(syscolor::InfoText);
 inline constexpr TColor clInfoBk = SystemColor(syscolor::InfoBk);
 inline constexpr TColor clHotLight = SystemColor(syscolor::HotLight);
 
-// The colour to paint with. System colours come from the palette (the
-// application's when none is given); clNone gives a transparent colour.
+// The colour to paint with; never raises. System colours come from the
+// palette (the application's when none is given), a number without a role
+// (25, 27..255) as the palette's text colour; clNone gives Qt::transparent;
+// any other value is RGB from its low three bytes (the high byte ignored).
 QColor ColorToQColor(TColor color, const QPalette& palette);
 QColor ColorToQColor(TColor color);
 
-// The RGB TColor of a Qt colour (alpha dropped).
+// The RGB TColor of a Qt colour's red, green and blue (alpha dropped); never fails.
 TColor QColorToColor(const QColor& color) noexcept;
 
 }  // namespace zar

@@ -24,6 +24,8 @@ using TObject = QObject;
 // delivers it to the focused widget when that widget derives from this.
 class TCancelModeReceiver {
  public:
+  // Sender is the widget pressed (never null); called before that widget sees
+  // the press, so what is ended here is ended first.
   virtual void CancelMode(QWidget* Sender) = 0;
 
  protected:
@@ -38,14 +40,17 @@ struct TRect {
   int Right = 0;
   int Bottom = 0;
 
+  // Right - Left and Bottom - Top; negative for a rectangle turned inside out.
   constexpr int Width() const noexcept { return Right - Left; }
   constexpr int Height() const noexcept { return Bottom - Top; }
+  // True when it covers no pixel: Width or Height is 0 or below.
   constexpr bool IsEmpty() const noexcept { return Right <= Left || Bottom <= Top; }
   // Left and top edges inside, right and bottom edges outside.
   constexpr bool Contains(int x, int y) const noexcept {
     return x >= Left && x < Right && y >= Top && y < Bottom;
   }
   constexpr bool Contains(QPoint p) const noexcept { return Contains(p.x(), p.y()); }
+  // Moves the rectangle by dx to the right and dy down; its size stays.
   constexpr void Offset(int dx, int dy) noexcept {
     Left += dx;
     Right += dx;
@@ -60,13 +65,17 @@ struct TRect {
     Top -= dy;
     Bottom += dy;
   }
+  // The same pixels as a QRect (whose right() is Right - 1); never fails.
   QRect ToQRect() const noexcept { return QRect(Left, Top, Right - Left, Bottom - Top); }
+  // The same pixels as r: Right is r.left() + r.width(), Bottom r.top() + r.height().
   static TRect FromQRect(const QRect& r) noexcept {
     return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
   }
   friend constexpr bool operator==(const TRect&, const TRect&) noexcept = default;
 };
 
+// Keys and mouse buttons held during an event; ssDouble marks the second
+// press of a double click.
 enum TShiftStateFlag : std::uint8_t { ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble };
 using TShiftState = TSet<TShiftStateFlag>;
 

@@ -195,6 +195,34 @@ TEST_F(DataSetModelTest, ADatasetClosedOrDestroyedLeavesAnEmptyModel) {
   EXPECT_EQ(Model.DataSource(), nullptr);
 }
 
+// Without an open dataset there is no record to make current: every row,
+// -1 (the current one of an empty model) included, is refused.
+TEST_F(DataSetModelTest, WithoutADatasetNoRowCanBeMadeCurrent) {
+  TDataSource empty;
+  const struct {
+    const char* Name;
+    bool Close;
+    TDataSource* Source;
+    int Row;
+  } cases[] = {
+      {"closed, row 0", true, &Data.Source, 0},
+      {"closed, row -1", true, &Data.Source, -1},
+      {"a source without a dataset", false, &empty, 0},
+      {"no source", false, nullptr, -1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Name);
+    Model.SetDataSource(c.Source);
+    if (c.Close) Data.Orders.Close();
+    ASSERT_EQ(Model.DataSet(), nullptr);
+    ASSERT_EQ(Model.CurrentRow(), -1);
+    EXPECT_FALSE(Model.SetCurrentRow(c.Row));
+    EXPECT_FALSE(Model.setData(Model.index(c.Row, 1), "Sara"));
+    Data.Orders.Open();
+  }
+  EXPECT_EQ(Errors, "");
+}
+
 TEST_F(DataSetModelTest, DisabledControlsShowTheOutcomeOnceEnabled) {
   Data.Orders.DisableControls();
   Data.Add("Hadi", EncodeDate(2024, 5, 1), false);

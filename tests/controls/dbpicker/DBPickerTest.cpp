@@ -238,6 +238,38 @@ TEST_F(DBPickerTest, TextThatCouldNotBeReadBackIsRefused) {
   }
 }
 
+// A string field's size counts characters: a date in Persian or Arabic-Indic
+// digits (two bytes each) fits a field as long as it has characters.
+TEST_F(DBPickerTest, DatesInEveryDigitShapeFitAFieldOfTheirCharacterLength) {
+  struct TCase {
+    const char* Field;
+    TDigitShape Shape;
+    const char* Written;
+  };
+  const TCase cases[] = {
+      {"S10", dgLatin, "1403/01/02"},
+      {"S10", dgPersian, "\u06F1\u06F4\u06F0\u06F3/\u06F0\u06F1/\u06F0\u06F2"},
+      {"S10", dgArabic, "\u0661\u0664\u0660\u0663/\u0660\u0661/\u0660\u0662"},
+      {"S8", dgPersian, "\u06F0\u06F3/\u06F0\u06F1/\u06F0\u06F2"},
+      {"S8", dgArabic, "\u0660\u0663/\u0660\u0661/\u0660\u0662"},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(std::string(c.Field) + " " + std::to_string(c.Shape));
+    FPicker->SetDataField("");
+    while (!FDataSet.IsEmpty()) FDataSet.Delete();
+    AddText(c.Field, c.Field == std::string("S8") ? "03/01/01" : "1403/01/01");
+    FPicker->SetDataField(c.Field);
+    FPicker->SetKind(dtkDate);
+    FPicker->SetDigitShape(c.Shape);
+    FPicker->SetDate(Nowruz1403 + 1);
+    EXPECT_NO_THROW(FDataSet.Post());
+    EXPECT_EQ(FDataSet.State(), TDataSetState::Browse);
+    EXPECT_EQ(F(c.Field).AsString(), c.Written);
+    if (FDataSet.State() != TDataSetState::Browse) FDataSet.Cancel();
+  }
+  FPicker->SetDigitShape(dgLatin);
+}
+
 // Real keys on a shown picker over a date field holding 1403/01/01.
 TEST_F(DBPickerTest, EditingSequences) {
   struct TCase {

@@ -16,6 +16,7 @@
 #include "MonthCalendar.h"
 #include "QtDates.h"
 #include "ZarDateDelegate.h"
+#include "ZarDateUtils.h"
 
 namespace zar {
 namespace {
@@ -49,6 +50,46 @@ TEST(ZarDateDelegateTest, ShowsDatesAsSolarTextAndOtherCellsAsTheyAre) {
   // A year the solar calendar cannot write is shown as Qt shows it.
   delegate.SetUseSystemCalendar(false);
   EXPECT_FALSE(delegate.displayText(QDate(100, 1, 1), locale).isEmpty());
+}
+
+// A day the chosen calendar cannot decode is shown as the base delegate shows
+// it, not as the formatter's zeros; the first and last days it can are its own.
+TEST(ZarDateDelegateTest, DaysBeyondTheCalendarAreShownAsQtShowsThem) {
+  test::App();
+  TZarDateDelegate delegate;
+  delegate.SetDateFormat("yyyy/mm/dd");
+  delegate.SetDateTimeFormat("yyyy/mm/dd hh:nn");
+  const QStyledItemDelegate base;
+  const QLocale locale;
+  const TDateTime solarFirst = ZarEncodeDate(1, 1, 1);
+  const struct {
+    const char* Name;
+    bool System;
+    QVariant Value;
+    const char* Expected;  // nullptr: as the base delegate shows it
+  } cases[] = {
+      {"year 100", false, QDate(100, 1, 1), nullptr},
+      {"year 100 with a time", false, QDateTime(QDate(100, 1, 1), QTime(12, 30)), nullptr},
+      {"the day before solar 1/1/1", false, DateTimeToQDate(solarFirst - 1), nullptr},
+      {"TDateTime before solar 1/1/1", false,
+       DateTimeToVariant(CombineDateTime(solarFirst - 1, 0.5)), nullptr},
+      {"TDateTime beyond solar 65535", false, DateTimeToVariant(3e7), nullptr},
+      {"solar 1/1/1", false, DateTimeToQDate(solarFirst), "0001/01/01"},
+      {"solar 1/1/1 with a time", false, DateTimeToVariant(CombineDateTime(solarFirst, 0.5)),
+       "0001/01/01 12:00"},
+      {"year 100, Gregorian", true, QDate(100, 1, 1), "0100/01/01"},
+      {"TDateTime beyond 9999, Gregorian", true,
+       DateTimeToVariant(EncodeDate(9999, 12, 31) + 1), nullptr},
+      {"9999-12-31, Gregorian", true, DateTimeToVariant(EncodeDate(9999, 12, 31)),
+       "9999/12/31 00:00"},
+  };
+  for (const auto& c : cases) {
+    delegate.SetUseSystemCalendar(c.System);
+    const QString expected =
+        c.Expected ? QString::fromUtf8(c.Expected) : base.displayText(c.Value, locale);
+    EXPECT_EQ(delegate.displayText(c.Value, locale).toStdString(), expected.toStdString())
+        << c.Name;
+  }
 }
 
 TEST(ZarDateDelegateTest, MergedValuesKeepTheirTypeTheirTimeAndUnchangedValues) {
