@@ -20,8 +20,6 @@
 namespace zar::test {
 namespace {
 
-TDate Solar(Word y, Word m, Word d) { return ZarEncodeDate(y, m, d); }
-
 class MonthCalAccessibleTest : public ::testing::Test {
  protected:
   void SetUp() override {

@@ -17,8 +17,6 @@
 namespace zar::test {
 namespace {
 
-TDate Solar(Word y, Word m, Word d) { return ZarEncodeDate(y, m, d); }
-
 // 1 Farvardin 1403 is Wednesday 20 March 2024.
 QString Nowruz1403() { return SolarSpoken(5, "۱", 1, "۱۴۰۳"); }
 QString Farvardin() { return QString::fromStdString(ZarLongMonthNames[1]); }
