@@ -7,9 +7,7 @@
 
 #include "ExZarDatePicker.h"
 #include "ExerciseControls.h"
-#include "GregorianDates.h"
 #include "OptionControls.h"
-#include "ZarDateUtils.h"
 
 namespace zar::demo {
 
@@ -96,22 +94,7 @@ void TExPickerPage::BuildOptions() {
                                  [this](bool on) { CheckBox16Click(on); });
 }
 
-// The value in both calendars, in the pattern of the picker's kind; the
-// pattern also becomes the picker's formatted hint.
-void TExPickerPage::ExZarDatePicker1Change() {
-  if (ExZarDatePicker1->IsNull()) {
-    Edit3->setText(Text("تاريخي انتخاب نشده است"));
-    Edit4->clear();
-    return;
-  }
-  const char* pattern = "dddd, d mmmm yyyy";
-  if (ExZarDatePicker1->Kind() == dtkTime) pattern = "hh:nn:ss";
-  if (ExZarDatePicker1->Kind() == dtkDateTime) pattern = "dddd, d mmmm yyyy - hh:nn:ss";
-  ExZarDatePicker1->SetHint(pattern);
-  const TDateTime value = ExZarDatePicker1->DateTime();
-  ShowResult(Edit3, ZarFormatDateTime(pattern, value));
-  ShowResult(Edit4, FormatDateTime(pattern, value));
-}
+void TExPickerPage::ExZarDatePicker1Change() { ShowPickerValue(ExZarDatePicker1, Edit3, Edit4); }
 
 void TExPickerPage::ExZarDatePicker1CalendarSwitch() {
   RadioGroup5->SetItemIndex(ExZarDatePicker1->UseSystemCalendar() ? 1 : 0);

@@ -1,13 +1,17 @@
 #include "OptionControls.h"
 
 #include <QFontDatabase>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
 #include "DatePicker.h"
 #include "DemoFonts.h"
+#include "ExerciseControls.h"
+#include "GregorianDates.h"
 #include "ZarApplication.h"
+#include "ZarDateUtils.h"
 
 namespace zar::demo {
 
@@ -141,6 +145,21 @@ int AddPickerPropertyCheckBoxes(QWidget* Page, TCustomZarDatePicker* Picker,
     bounds.translate(0, Step);
   }
   return bounds.top();
+}
+
+void ShowPickerValue(TCustomZarDatePicker* Picker, QLineEdit* Solar, QLineEdit* Gregorian) {
+  if (Picker->IsNull()) {
+    Solar->setText(QString::fromUtf8("تاريخي انتخاب نشده است"));
+    Gregorian->clear();
+    return;
+  }
+  const char* pattern = "dddd, d mmmm yyyy";
+  if (Picker->Kind() == dtkTime) pattern = "hh:nn:ss";
+  if (Picker->Kind() == dtkDateTime) pattern = "dddd, d mmmm yyyy - hh:nn:ss";
+  Picker->SetHint(pattern);
+  const TDateTime value = Picker->DateTime();
+  ShowResult(Solar, ZarFormatDateTime(pattern, value));
+  ShowResult(Gregorian, FormatDateTime(pattern, value));
 }
 
 }  // namespace zar::demo

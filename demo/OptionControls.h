@@ -14,6 +14,7 @@
 #include <utility>
 #include <vector>
 
+class QLineEdit;
 class QRadioButton;
 
 namespace zar {
@@ -65,5 +66,10 @@ std::tuple<TRadioGroup*, TRadioGroup*, TRadioGroup*> AddPickerRadioGroups(QWidge
 int AddPickerPropertyCheckBoxes(QWidget* Page, TCustomZarDatePicker* Picker,
                                 const std::array<const char*, 7>& Names, const char* SwitchHint,
                                 QRect First, int Step);
+
+// What both picker pages show when the value changes: the value in both
+// calendars, in the pattern of the picker's kind, which also becomes the
+// picker's formatted hint; a note in Solar when there is no value.
+void ShowPickerValue(TCustomZarDatePicker* Picker, QLineEdit* Solar, QLineEdit* Gregorian);
 
 }  // namespace zar::demo

@@ -6,9 +6,7 @@
 
 #include "DatePicker.h"
 #include "ExerciseControls.h"
-#include "GregorianDates.h"
 #include "OptionControls.h"
-#include "ZarDateUtils.h"
 
 namespace zar::demo {
 
@@ -87,22 +85,7 @@ void TPickerPage::BuildOptions() {
                     [picker](bool on) { picker->SetDigitShape(on ? dgPersian : dgLatin); });
 }
 
-// The value in both calendars, in the pattern of the picker's kind; the
-// pattern also becomes the picker's formatted hint.
-void TPickerPage::ZarDatePicker1Change() {
-  if (ZarDatePicker1->IsNull()) {
-    Edit2->setText(Text("تاريخي انتخاب نشده است"));
-    Edit1->clear();
-    return;
-  }
-  const char* pattern = "dddd, d mmmm yyyy";
-  if (ZarDatePicker1->Kind() == dtkTime) pattern = "hh:nn:ss";
-  if (ZarDatePicker1->Kind() == dtkDateTime) pattern = "dddd, d mmmm yyyy - hh:nn:ss";
-  ZarDatePicker1->SetHint(pattern);
-  const TDateTime value = ZarDatePicker1->DateTime();
-  ShowResult(Edit2, ZarFormatDateTime(pattern, value));
-  ShowResult(Edit1, FormatDateTime(pattern, value));
-}
+void TPickerPage::ZarDatePicker1Change() { ShowPickerValue(ZarDatePicker1, Edit2, Edit1); }
 
 void TPickerPage::ZarDatePicker1CalendarSwitch() {
   RadioGroup2->SetItemIndex(ZarDatePicker1->UseSystemCalendar() ? 1 : 0);
