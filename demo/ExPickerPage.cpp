@@ -7,9 +7,7 @@
 
 #include "ExZarDatePicker.h"
 #include "ExerciseControls.h"
-#include "GregorianDates.h"
 #include "OptionControls.h"
-#include "ZarDateUtils.h"
 
 namespace zar::demo {
 
@@ -69,46 +67,17 @@ void TExPickerPage::BuildHelp() {
 }
 
 void TExPickerPage::BuildOptions() {
-  RadioGroup4 = new TRadioGroup(Text("نوع انتخابگر"),
-                                {Text("تاريخ"), Text("زمان"), Text("تاريخ/زمان")}, this);
-  RadioGroup4->setGeometry(RadioX, 8, RadioW, 78);
-  RadioGroup5 = new TRadioGroup(Text("تقويم"), {Text("جلالي"), Text("ميلادي")}, this);
-  RadioGroup5->setGeometry(RadioX, 94, RadioW, 58);
-  RadioGroup6 = new TRadioGroup(Text("جهت حرکت خودکار"),
-                                {Text("روز به سال"), Text("سال به روز")}, this);
-  RadioGroup6->setGeometry(RadioX, 160, RadioW, 58);
-  // The initial items are set before the handlers, as a stored form loads.
-  for (TRadioGroup* group : {RadioGroup4, RadioGroup5, RadioGroup6}) group->SetItemIndex(0);
+  std::tie(RadioGroup4, RadioGroup5, RadioGroup6) = AddPickerRadioGroups(this, RadioX, RadioW);
   RadioGroup4->OnClick = [this] { RadioGroup4Click(); };
   RadioGroup5->OnClick = [this] { RadioGroup5Click(); };
   RadioGroup6->OnClick = [this] { RadioGroup6Click(); };
 
-  TExZarDatePicker* picker = ExZarDatePicker1;
-  struct TOption {
-    const char* Name;
-    const char* Caption;
-    bool Checked;
-    void (TCustomZarDatePicker::*Set)(bool);
-    const char* Hint;
-  };
-  const TOption options[] = {
-      {"CheckBox11", "زمان 12 ساعتي", false, &TCustomZarDatePicker::SetUse12HourClock, ""},
-      {"CheckBox12", "حرکت خودکار", true, &TCustomZarDatePicker::SetAutoMove, ""},
-      {"CheckBox13", "اجازه تغيير تقويم", true, &TCustomZarDatePicker::SetAllowCalendarSwitch,
-       "با انتخاب اين ويژگي، کاربر ميتواند با زدن SHIFT+Space يا کليک دوتايي "},
-      {"CheckBox8", "برجسته کردن مقدار ضروري", true, &TCustomZarDatePicker::SetHighlightRequired,
-       "با انتخاب اين ويژگي، در صورت خالي بودن نقطه چين قرمز رسم ميشود"},
-      {"CheckBox9", "اجازه مقدار خالي", true, &TCustomZarDatePicker::SetAllowNull, ""},
-      {"CheckBox10", "نمايش ثانيه", false, &TCustomZarDatePicker::SetShowSecond, ""},
-      {"CheckBox14", "تعداد رقمهاي سال هوشمند", true, &TCustomZarDatePicker::SetIntelliYearDigits,
-       "با انتخاب اين ويژگي، 2 رقمي يا 4 رقمي گرفتن سال از کاربر به طور هوشمند تعيين ميشود."},
-  };
-  int y = 16;
-  for (const TOption& o : options) {
-    AddOptionCheckBox(this, o.Name, Text(o.Caption), o.Checked, {CheckX, y, CheckW, CheckH},
-                      [picker, set = o.Set](bool on) { (picker->*set)(on); }, Text(o.Hint));
-    y += CheckStep;
-  }
+  int y = AddPickerPropertyCheckBoxes(
+      this, ExZarDatePicker1,
+      {"CheckBox11", "CheckBox12", "CheckBox13", "CheckBox8", "CheckBox9", "CheckBox10",
+       "CheckBox14"},
+      "با انتخاب اين ويژگي، کاربر ميتواند با زدن SHIFT+Space يا کليک دوتايي ",
+      {CheckX, 16, CheckW, CheckH}, CheckStep);
   CheckBox17 = AddOptionCheckBox(this, "CheckBox17", Text("نمايش CheckBox"), false,
                                  {CheckX, y, CheckW, CheckH},
                                  [this](bool on) { CheckBox17Click(on); });
@@ -125,22 +94,7 @@ void TExPickerPage::BuildOptions() {
                                  [this](bool on) { CheckBox16Click(on); });
 }
 
-// The value in both calendars, in the pattern of the picker's kind; the
-// pattern also becomes the picker's formatted hint.
-void TExPickerPage::ExZarDatePicker1Change() {
-  if (ExZarDatePicker1->IsNull()) {
-    Edit3->setText(Text("تاريخي انتخاب نشده است"));
-    Edit4->clear();
-    return;
-  }
-  const char* pattern = "dddd, d mmmm yyyy";
-  if (ExZarDatePicker1->Kind() == dtkTime) pattern = "hh:nn:ss";
-  if (ExZarDatePicker1->Kind() == dtkDateTime) pattern = "dddd, d mmmm yyyy - hh:nn:ss";
-  ExZarDatePicker1->SetHint(pattern);
-  const TDateTime value = ExZarDatePicker1->DateTime();
-  ShowResult(Edit3, ZarFormatDateTime(pattern, value));
-  ShowResult(Edit4, FormatDateTime(pattern, value));
-}
+void TExPickerPage::ExZarDatePicker1Change() { ShowPickerValue(ExZarDatePicker1, Edit3, Edit4); }
 
 void TExPickerPage::ExZarDatePicker1CalendarSwitch() {
   RadioGroup5->SetItemIndex(ExZarDatePicker1->UseSystemCalendar() ? 1 : 0);

@@ -6,9 +6,7 @@
 
 #include "DatePicker.h"
 #include "ExerciseControls.h"
-#include "GregorianDates.h"
 #include "OptionControls.h"
-#include "ZarDateUtils.h"
 
 namespace zar::demo {
 
@@ -71,69 +69,23 @@ TPickerPage::TPickerPage(QWidget* parent) : QWidget(parent) {
 }
 
 void TPickerPage::BuildOptions() {
-  RadioGroup1 = new TRadioGroup(Text("نوع انتخابگر"),
-                                {Text("تاريخ"), Text("زمان"), Text("تاريخ/زمان")}, this);
-  RadioGroup1->setGeometry(RadioX, 8, RadioW, 78);
-  RadioGroup2 = new TRadioGroup(Text("تقويم"), {Text("جلالي"), Text("ميلادي")}, this);
-  RadioGroup2->setGeometry(RadioX, 94, RadioW, 58);
-  RadioGroup3 = new TRadioGroup(Text("جهت حرکت خودکار"),
-                                {Text("روز به سال"), Text("سال به روز")}, this);
-  RadioGroup3->setGeometry(RadioX, 160, RadioW, 58);
-  // The initial items are set before the handlers, as a stored form loads.
-  for (TRadioGroup* group : {RadioGroup1, RadioGroup2, RadioGroup3}) group->SetItemIndex(0);
+  std::tie(RadioGroup1, RadioGroup2, RadioGroup3) = AddPickerRadioGroups(this, RadioX, RadioW);
   RadioGroup1->OnClick = [this] { RadioGroup1Click(); };
   RadioGroup2->OnClick = [this] { RadioGroup2Click(); };
   RadioGroup3->OnClick = [this] { RadioGroup3Click(); };
 
   TZarDatePicker* picker = ZarDatePicker1;
-  struct TOption {
-    const char* Name;
-    const char* Caption;
-    bool Checked;
-    void (TCustomZarDatePicker::*Set)(bool);
-    const char* Hint;
-  };
-  const TOption options[] = {
-      {"CheckBox4", "زمان 12 ساعتي", false, &TCustomZarDatePicker::SetUse12HourClock, ""},
-      {"CheckBox5", "حرکت خودکار", true, &TCustomZarDatePicker::SetAutoMove, ""},
-      {"CheckBox6", "اجازه تغيير تقويم", true, &TCustomZarDatePicker::SetAllowCalendarSwitch,
-       "با انتخاب اين ويژگي، کاربر ميتواند با زدن SHIFT+Space يا کليک دوتايي \r\n"
-       "روي کنترل تقويم را از جلالي به ميلادي يا برعکس تغيير دهد."},
-      {"CheckBox1", "برجسته کردن مقدار ضروري", true, &TCustomZarDatePicker::SetHighlightRequired,
-       "با انتخاب اين ويژگي، در صورت خالي بودن نقطه چين قرمز رسم ميشود"},
-      {"CheckBox2", "اجازه مقدار خالي", true, &TCustomZarDatePicker::SetAllowNull, ""},
-      {"CheckBox3", "نمايش ثانيه", false, &TCustomZarDatePicker::SetShowSecond, ""},
-      {"CheckBox7", "تعداد رقمهاي سال هوشمند", true, &TCustomZarDatePicker::SetIntelliYearDigits,
-       "با انتخاب اين ويژگي، 2 رقمي يا 4 رقمي گرفتن سال از کاربر به طور هوشمند تعيين ميشود."},
-  };
-  int y = 16;
-  for (const TOption& o : options) {
-    // Tool tips break lines at LF; the program's hint keeps CR LF.
-    AddOptionCheckBox(this, o.Name, Text(o.Caption), o.Checked, {CheckX, y, CheckW, CheckH},
-                      [picker, set = o.Set](bool on) { (picker->*set)(on); },
-                      Text(o.Hint).remove(QChar('\r')));
-    y += CheckStep;
-  }
+  const int y = AddPickerPropertyCheckBoxes(
+      this, picker,
+      {"CheckBox4", "CheckBox5", "CheckBox6", "CheckBox1", "CheckBox2", "CheckBox3", "CheckBox7"},
+      "با انتخاب اين ويژگي، کاربر ميتواند با زدن SHIFT+Space يا کليک دوتايي \r\n"
+      "روي کنترل تقويم را از جلالي به ميلادي يا برعکس تغيير دهد.",
+      {CheckX, 16, CheckW, CheckH}, CheckStep);
   AddOptionCheckBox(this, "CheckBox8", Text("ارقام فارسي"), false, {CheckX, y, CheckW, CheckH},
                     [picker](bool on) { picker->SetDigitShape(on ? dgPersian : dgLatin); });
 }
 
-// The value in both calendars, in the pattern of the picker's kind; the
-// pattern also becomes the picker's formatted hint.
-void TPickerPage::ZarDatePicker1Change() {
-  if (ZarDatePicker1->IsNull()) {
-    Edit2->setText(Text("تاريخي انتخاب نشده است"));
-    Edit1->clear();
-    return;
-  }
-  const char* pattern = "dddd, d mmmm yyyy";
-  if (ZarDatePicker1->Kind() == dtkTime) pattern = "hh:nn:ss";
-  if (ZarDatePicker1->Kind() == dtkDateTime) pattern = "dddd, d mmmm yyyy - hh:nn:ss";
-  ZarDatePicker1->SetHint(pattern);
-  const TDateTime value = ZarDatePicker1->DateTime();
-  ShowResult(Edit2, ZarFormatDateTime(pattern, value));
-  ShowResult(Edit1, FormatDateTime(pattern, value));
-}
+void TPickerPage::ZarDatePicker1Change() { ShowPickerValue(ZarDatePicker1, Edit2, Edit1); }
 
 void TPickerPage::ZarDatePicker1CalendarSwitch() {
   RadioGroup2->SetItemIndex(ZarDatePicker1->UseSystemCalendar() ? 1 : 0);

@@ -20,6 +20,7 @@
 #include <utility>
 #include <string>
 
+#include "BenchOrders.h"
 #include "DemoDataSets.h"
 #include "GregorianDates.h"
 #include "RatioTable.h"
@@ -49,20 +50,7 @@ void GenerateOrders() {
   orders.SetFileName(OrdersFile());
   orders.Open();
   orders.SetLogChanges(false);
-  std::uint32_t seed = 12345;
-  auto next = [&seed](std::uint32_t bound) {
-    seed = seed * 1664525u + 1013904223u;
-    return (seed >> 8) % bound;
-  };
-  const TDateTime first = EncodeDate(2000, 1, 1);
-  for (int i = 0; i < OrderCount; ++i) {
-    const TDateTime received = first + next(7300) + next(1440) / 1440.0;
-    orders.Append();
-    orders.FieldByName("RecieveTime").SetAsDateTime(received);
-    orders.FieldByName("AmountPaid").SetAsFloat(next(10000000) / 100.0);
-    if (next(10) != 0) orders.FieldByName("ShipDate").SetAsDateTime(static_cast<int>(received) + next(30));
-    orders.Post();
-  }
+  bench::AppendOrders(orders, OrderCount);
   orders.Close();
 }
 

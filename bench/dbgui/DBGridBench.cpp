@@ -18,6 +18,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "BenchOrders.h"
 #include "DBGrid.h"
 #include "DemoDataSets.h"
 #include "GregorianDates.h"
@@ -47,23 +48,8 @@ struct TOrdersData {
     zardemo::DefineOrders(Orders);
     Orders.CreateDataSet();
     Orders.SetLogChanges(false);
-    std::uint32_t seed = 12345;
-    auto next = [&seed](std::uint32_t bound) {
-      seed = seed * 1664525u + 1013904223u;
-      return (seed >> 8) % bound;
-    };
-    // Orders spread over 2000 to 2020, one in ten without a ship date.
-    const TDateTime first = EncodeDate(2000, 1, 1);
     Orders.DisableControls();
-    for (int i = 0; i < OrderCount; ++i) {
-      const TDateTime received = first + next(7300) + next(1440) / 1440.0;
-      Orders.Append();
-      Orders.FieldByName("RecieveTime").SetAsDateTime(received);
-      Orders.FieldByName("AmountPaid").SetAsFloat(next(10000000) / 100.0);
-      if (next(10) != 0)
-        Orders.FieldByName("ShipDate").SetAsDateTime(static_cast<int>(received) + next(30));
-      Orders.Post();
-    }
+    bench::AppendOrders(Orders, OrderCount);
     Orders.EnableControls();
     Orders.First();
     Source.SetDataSet(&Orders);

@@ -9,6 +9,8 @@
 #include <QPointer>
 #include <array>
 
+#include "LeafAccessible.h"
+
 namespace zar {
 
 class TCustomZarMonthCalendar;
@@ -84,7 +86,7 @@ class TMonthCalAccessible : public QAccessibleWidget, public QAccessibleTableInt
 };
 
 // One cell of the calendar's table: a day, a day name or a week number.
-class TMonthCalCellAccessible : public QAccessibleInterface,
+class TMonthCalCellAccessible : public TLeafAccessible,
                                 public QAccessibleTableCellInterface,
                                 public QAccessibleActionInterface {
  public:
@@ -92,16 +94,10 @@ class TMonthCalCellAccessible : public QAccessibleInterface,
   TMonthCalCellAccessible(TCustomZarMonthCalendar* calendar, TKind kind, int row, int column);
 
   bool isValid() const override;
-  QObject* object() const override { return nullptr; }
   QWindow* window() const override;
   QAccessibleInterface* parent() const override;
-  QAccessibleInterface* child(int) const override { return nullptr; }
-  int childCount() const override { return 0; }
-  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
   // Name: the full date of a day, the day's name, the week's number.
   QString text(QAccessible::Text t) const override;
-  void setText(QAccessible::Text, const QString&) override {}
   QRect rect() const override;
   QAccessible::Role role() const override;
   // Days: selected, the calendar's date active (and focused with the

@@ -9,6 +9,7 @@
 #include <array>
 
 #include "DatePickerTypes.h"
+#include "LeafAccessible.h"
 
 namespace zar {
 
@@ -50,21 +51,15 @@ class TDatePickerAccessible : public QAccessibleWidget {
 };
 
 // One segment of a picker: its name (year, month, ...), its value and range.
-class TPickerSegmentAccessible : public QAccessibleInterface, public QAccessibleValueInterface,
+class TPickerSegmentAccessible : public TLeafAccessible, public QAccessibleValueInterface,
                                  public QAccessibleActionInterface {
  public:
   TPickerSegmentAccessible(TCustomZarDatePicker* picker, TDatePickerSegment segment);
 
   bool isValid() const override;
-  QObject* object() const override { return nullptr; }
   QWindow* window() const override;
   QAccessibleInterface* parent() const override;
-  QAccessibleInterface* child(int) const override { return nullptr; }
-  int childCount() const override { return 0; }
-  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
   QString text(QAccessible::Text t) const override;
-  void setText(QAccessible::Text, const QString&) override {}
   QRect rect() const override;
   QAccessible::Role role() const override { return QAccessible::SpinBox; }
   QAccessible::State state() const override;

@@ -29,12 +29,9 @@ std::string FirstOf(std::string_view alternatives) {
 
 }  // namespace
 
-TDBCheckBox::TDBCheckBox(QWidget* parent) : QCheckBox(parent) {
-  FDataLink.SetControl(this);
-  FDataLink.OnDataChange = [this] { DataChange(); };
-  FDataLink.OnUpdateData = [this] { UpdateData(); };
-  FDataLink.OnActiveChange = [this] { DataChange(); };
-}
+TDBCheckBox::TDBCheckBox(QWidget* parent)
+    : QCheckBox(parent),
+      TDBFieldControl(this, [this] { DataChange(); }, [this] { UpdateData(); }) {}
 
 void TDBCheckBox::SetValueChecked(std::string Value) {
   FValueChecked = std::move(Value);

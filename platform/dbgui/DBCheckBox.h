@@ -9,24 +9,14 @@
 #include <QCheckBox>
 #include <string>
 
-#include "DataSource.h"
+#include "DBFieldControl.h"
 
 namespace zar {
 
-class TDBCheckBox : public QCheckBox {
+class TDBCheckBox : public QCheckBox, public TDBFieldControl {
   Q_OBJECT
  public:
   explicit TDBCheckBox(QWidget* parent = nullptr);
-
-  // Source, field name, read-only flag, bound field and link, as TDBEdit has them.
-  TDataSource* DataSource() const noexcept { return FDataLink.DataSource(); }
-  void SetDataSource(TDataSource* Value) { FDataLink.SetDataSource(Value); }
-  const std::string& DataField() const noexcept { return FDataLink.FieldName(); }
-  void SetDataField(std::string Value) { FDataLink.SetFieldName(std::move(Value)); }
-  bool ReadOnly() const noexcept { return FDataLink.ReadOnly(); }
-  void SetReadOnly(bool Value) { FDataLink.SetReadOnly(Value); }
-  TField* Field() const noexcept { return FDataLink.Field(); }
-  TFieldDataLink& DataLink() noexcept { return FDataLink; }
 
   // Text written for a ticked box (the first alternative); "True" by default.
   // Setting it, ValueUnchecked or AllowGrayed shows the field's state again.
@@ -48,7 +38,6 @@ class TDBCheckBox : public QCheckBox {
   void UpdateData();
   Qt::CheckState FieldState() const;
 
-  TFieldDataLink FDataLink;
   std::string FValueChecked = "True";
   std::string FValueUnchecked = "False";
 };

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 
 #include "DBFields.h"
+#include "FieldAlignment.h"
 #include "ZarApplication.h"
 
 namespace zar {
@@ -24,23 +25,12 @@ bool IsEditingKey(const QKeyEvent* event) {
   return !text.isEmpty() && text.at(0).isPrint();
 }
 
-Qt::Alignment ToQt(TAlignment alignment) {
-  switch (alignment) {
-    case taRightJustify: return Qt::AlignRight | Qt::AlignVCenter;
-    case taCenter: return Qt::AlignHCenter | Qt::AlignVCenter;
-    case taLeftJustify: break;
-  }
-  return Qt::AlignLeft | Qt::AlignVCenter;
-}
-
 }  // namespace
 
-TDBEdit::TDBEdit(QWidget* parent) : QLineEdit(parent) {
-  FDataLink.SetControl(this);
-  FDataLink.OnDataChange = [this] { DataChange(); };
+TDBEdit::TDBEdit(QWidget* parent)
+    : QLineEdit(parent),
+      TDBFieldControl(this, [this] { DataChange(); }, [this] { UpdateData(); }) {
   FDataLink.OnEditingChange = [this] { EditingChange(); };
-  FDataLink.OnUpdateData = [this] { UpdateData(); };
-  FDataLink.OnActiveChange = [this] { DataChange(); };
   connect(this, &QLineEdit::textEdited, this, [this] { UserEdited(); });
   UpdateReadOnly();
 }

@@ -7,6 +7,7 @@
 #include "DBDataSet.h"
 #include "DBFields.h"
 #include "DataSource.h"
+#include "FieldAlignment.h"
 #include "QtDates.h"
 #include "ScopeExit.h"
 #include "ZarApplication.h"
@@ -14,15 +15,6 @@
 namespace zar {
 
 namespace {
-
-Qt::Alignment ToQt(TAlignment alignment) {
-  switch (alignment) {
-    case taRightJustify: return Qt::AlignRight | Qt::AlignVCenter;
-    case taCenter: return Qt::AlignHCenter | Qt::AlignVCenter;
-    case taLeftJustify: break;
-  }
-  return Qt::AlignLeft | Qt::AlignVCenter;
-}
 
 bool IsDateType(TFieldType type) {
   return type == ftDate || type == ftTime || type == ftDateTime || type == ftTimeStamp;

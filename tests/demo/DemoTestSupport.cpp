@@ -1,9 +1,14 @@
 #include "DemoTestSupport.h"
 
+#include <QApplication>
+#include <QCheckBox>
+#include <QRadioButton>
 #include <QTest>
 #include <memory>
 
+#include "DatePicker.h"
 #include "MonthCalendar.h"
+#include "OptionControls.h"
 #include "PageControl.h"
 #include "ZarApplication.h"
 
@@ -62,6 +67,42 @@ QPoint DayCellCenter(const TCustomZarMonthCalendar& Calendar, TDateTime Date) {
   Word col, row;
   Calendar.IndexToCell(static_cast<Word>(Date - Calendar.FirstCellDate()), col, row);
   return Calendar.CellRect(col, row).ToQRect().center() + Calendar.ClientOrigin();
+}
+
+void ShowPickerPage(QWidget& Page, TCustomZarDatePicker& Picker) {
+  Page.resize(662, 348);
+  Page.show();
+  QApplication::setActiveWindow(&Page);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&Page));
+  Picker.SetFocus();
+}
+
+void ExpectCalendarAndDirectionGroups(TCustomZarDatePicker& Picker, TRadioGroup& Calendar,
+                                      TRadioGroup& Direction) {
+  QTest::keyClick(&Picker, Qt::Key_Space, Qt::ShiftModifier);
+  EXPECT_TRUE(Picker.UseSystemCalendar());
+  EXPECT_EQ(Calendar.ItemIndex(), 1);
+  Calendar.Item(0)->click();
+  EXPECT_FALSE(Picker.UseSystemCalendar());
+  Direction.Item(1)->click();
+  EXPECT_EQ(Picker.AutoMoveDirection(), amdYMD);
+}
+
+void ExpectPropertyCheckBoxes(const QWidget& Page, const TCustomZarDatePicker& Picker,
+                              const std::array<const char*, 7>& Names) {
+  using TGetter = bool (TCustomZarDatePicker::*)() const;
+  const TGetter getters[] = {
+      &TCustomZarDatePicker::HighlightRequired, &TCustomZarDatePicker::AllowNull,
+      &TCustomZarDatePicker::ShowSecond,        &TCustomZarDatePicker::Use12HourClock,
+      &TCustomZarDatePicker::AutoMove,          &TCustomZarDatePicker::AllowCalendarSwitch,
+      &TCustomZarDatePicker::IntelliYearDigits};
+  for (std::size_t i = 0; i < Names.size(); ++i) {
+    QCheckBox* box = Page.findChild<QCheckBox*>(Names[i]);
+    box->click();
+    EXPECT_EQ((Picker.*getters[i])(), box->isChecked()) << Names[i];
+    box->click();
+    EXPECT_EQ((Picker.*getters[i])(), box->isChecked()) << Names[i];
+  }
 }
 
 }  // namespace zar::demo::test

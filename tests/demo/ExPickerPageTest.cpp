@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include "DemoTestSupport.h"
 #include "DropDownCalendar.h"
 #include "ExPickerPage.h"
 #include "ExZarDatePicker.h"
@@ -20,13 +21,7 @@ namespace {
 
 class ExPickerPageTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    page.resize(662, 348);
-    page.show();
-    QApplication::setActiveWindow(&page);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&page));
-    picker->SetFocus();
-  }
+  void SetUp() override { ASSERT_NO_FATAL_FAILURE(ShowPickerPage(page, *picker)); }
   QCheckBox* CheckBox(const char* name) const { return page.findChild<QCheckBox*>(name); }
   QString Solar() const { return page.Edit3->text(); }
   QString Gregorian() const { return page.Edit4->text(); }
@@ -109,34 +104,13 @@ TEST_F(ExPickerPageTest, ButtonAndCheckBoxOptions) {
 }
 
 TEST_F(ExPickerPageTest, CalendarSwitchByTheUserMovesTheCalendarGroup) {
-  QTest::keyClick(picker, Qt::Key_Space, Qt::ShiftModifier);
-  EXPECT_TRUE(picker->UseSystemCalendar());
-  EXPECT_EQ(page.RadioGroup5->ItemIndex(), 1);
-  page.RadioGroup5->Item(0)->click();
-  EXPECT_FALSE(picker->UseSystemCalendar());
-  page.RadioGroup6->Item(1)->click();
-  EXPECT_EQ(picker->AutoMoveDirection(), amdYMD);
+  ExpectCalendarAndDirectionGroups(*picker, *page.RadioGroup5, *page.RadioGroup6);
 }
 
 TEST_F(ExPickerPageTest, PropertyCheckBoxesSetTheirProperties) {
-  struct Case {
-    const char* name;
-    bool (TCustomZarDatePicker::*get)() const;
-  };
-  const Case cases[] = {{"CheckBox8", &TCustomZarDatePicker::HighlightRequired},
-                        {"CheckBox9", &TCustomZarDatePicker::AllowNull},
-                        {"CheckBox10", &TCustomZarDatePicker::ShowSecond},
-                        {"CheckBox11", &TCustomZarDatePicker::Use12HourClock},
-                        {"CheckBox12", &TCustomZarDatePicker::AutoMove},
-                        {"CheckBox13", &TCustomZarDatePicker::AllowCalendarSwitch},
-                        {"CheckBox14", &TCustomZarDatePicker::IntelliYearDigits}};
-  for (const Case& c : cases) {
-    QCheckBox* box = CheckBox(c.name);
-    box->click();
-    EXPECT_EQ((picker->*c.get)(), box->isChecked()) << c.name;
-    box->click();
-    EXPECT_EQ((picker->*c.get)(), box->isChecked()) << c.name;
-  }
+  ExpectPropertyCheckBoxes(page, *picker,
+                           {"CheckBox8", "CheckBox9", "CheckBox10", "CheckBox11", "CheckBox12",
+                            "CheckBox13", "CheckBox14"});
   EXPECT_EQ(Solar(), QString());
 }
 

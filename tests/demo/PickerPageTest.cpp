@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "DatePicker.h"
+#include "DemoTestSupport.h"
 #include "GregorianDates.h"
 #include "OptionControls.h"
 #include "PickerPage.h"
@@ -19,13 +20,7 @@ namespace {
 
 class PickerPageTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    page.resize(662, 348);
-    page.show();
-    QApplication::setActiveWindow(&page);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&page));
-    picker->SetFocus();
-  }
+  void SetUp() override { ASSERT_NO_FATAL_FAILURE(ShowPickerPage(page, *picker)); }
   QCheckBox* CheckBox(const char* name) const { return page.findChild<QCheckBox*>(name); }
   QString Solar() const { return page.Edit2->text(); }
   QString Gregorian() const { return page.Edit1->text(); }
@@ -75,34 +70,13 @@ TEST_F(PickerPageTest, KindGroupSetsTheKindAndRefreshesTheOutputs) {
 }
 
 TEST_F(PickerPageTest, CalendarSwitchByTheUserMovesTheCalendarGroup) {
-  QTest::keyClick(picker, Qt::Key_Space, Qt::ShiftModifier);
-  EXPECT_TRUE(picker->UseSystemCalendar());
-  EXPECT_EQ(page.RadioGroup2->ItemIndex(), 1);
-  page.RadioGroup2->Item(0)->click();
-  EXPECT_FALSE(picker->UseSystemCalendar());
-  page.RadioGroup3->Item(1)->click();
-  EXPECT_EQ(picker->AutoMoveDirection(), amdYMD);
+  ExpectCalendarAndDirectionGroups(*picker, *page.RadioGroup2, *page.RadioGroup3);
 }
 
 TEST_F(PickerPageTest, CheckBoxesSetTheirPropertiesWithoutRefreshingTheOutputs) {
-  struct Case {
-    const char* name;
-    bool (TCustomZarDatePicker::*get)() const;
-  };
-  const Case cases[] = {{"CheckBox1", &TCustomZarDatePicker::HighlightRequired},
-                        {"CheckBox2", &TCustomZarDatePicker::AllowNull},
-                        {"CheckBox3", &TCustomZarDatePicker::ShowSecond},
-                        {"CheckBox4", &TCustomZarDatePicker::Use12HourClock},
-                        {"CheckBox5", &TCustomZarDatePicker::AutoMove},
-                        {"CheckBox6", &TCustomZarDatePicker::AllowCalendarSwitch},
-                        {"CheckBox7", &TCustomZarDatePicker::IntelliYearDigits}};
-  for (const Case& c : cases) {
-    QCheckBox* box = CheckBox(c.name);
-    box->click();
-    EXPECT_EQ((picker->*c.get)(), box->isChecked()) << c.name;
-    box->click();
-    EXPECT_EQ((picker->*c.get)(), box->isChecked()) << c.name;
-  }
+  ExpectPropertyCheckBoxes(page, *picker,
+                           {"CheckBox1", "CheckBox2", "CheckBox3", "CheckBox4", "CheckBox5",
+                            "CheckBox6", "CheckBox7"});
   EXPECT_EQ(Solar(), QString());
   EXPECT_FALSE(CheckBox("CheckBox6")->toolTip().isEmpty());
 }

@@ -6,6 +6,9 @@
 #include <QTest>
 #include <memory>
 
+#include "FormatSettings.h"
+#include "ZarDateUtils.h"
+
 namespace zar::test {
 
 namespace {
@@ -43,6 +46,21 @@ bool WaitFor(const std::function<bool()>& condition) { return QTest::qWaitFor(co
 
 QImage Snapshot(QWidget& widget) {
   return widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+TDate Solar(Word y, Word m, Word d) { return ZarEncodeDate(y, m, d); }
+
+void FocusedControlTest::TearDown() {
+  window.reset();
+  FormatSettings = TFormatSettings();
+}
+
+void FocusedControlTest::ShowFocused(TCustomControl& control, QRect otherBounds) {
+  other = new QLineEdit(window.get());
+  other->setGeometry(otherBounds);
+  ShowActive(*window);
+  control.SetFocus();
+  ASSERT_TRUE(control.Focused());
 }
 
 std::string ShiftText(TShiftState shift) {

@@ -1,10 +1,16 @@
 #pragma once
 // Shared pieces of the widget tests: the one application object of the
-// binary (offscreen unless a platform is chosen) and a probe control that
-// records what the control base delivers and paints what a test asks.
+// binary (offscreen unless a platform is chosen), a fixture that shows one
+// control focused beside a second focusable widget, and a probe control
+// that records what the control base delivers and paints what a test asks.
+
+#include <gtest/gtest.h>
 
 #include <QImage>
+#include <QLineEdit>
+#include <QRect>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -25,6 +31,23 @@ bool WaitFor(const std::function<bool()>& condition);
 
 // What the widget shows now, as an image of its full size.
 QImage Snapshot(QWidget& widget);
+
+// The solar date y/m/d as a day serial.
+TDate Solar(Word y, Word m, Word d);
+
+// One control in a window of its own, beside a second focusable widget to
+// move the focus to. After each test the window is gone and the
+// process-wide format settings are the defaults again.
+class FocusedControlTest : public ::testing::Test {
+ protected:
+  void TearDown() override;
+  // Puts other at otherBounds in window, shows window active and focuses
+  // control (a fatal failure when it does not take the focus).
+  void ShowFocused(TCustomControl& control, QRect otherBounds);
+
+  std::unique_ptr<QWidget> window;
+  QLineEdit* other = nullptr;
+};
 
 class ProbeControl : public TCustomControl {
  public:

@@ -10,6 +10,7 @@
 #include <map>
 #include <stdexcept>
 
+#include "GuiTestEnvironment.h"
 #include "ZarDateUtils.h"
 
 namespace zar::test {
@@ -62,6 +63,22 @@ std::vector<RecordedEvent> AccessibilityRecorder::Of(QAccessible::Event type) co
   for (const RecordedEvent& e : Events)
     if (e.Type == type) found.push_back(e);
   return found;
+}
+
+void AccessibleControlTest::TearDown() {
+  window.reset();
+  recorder.reset();
+}
+
+void AccessibleControlTest::ShowFocused(TCustomControl& control, QPoint otherPos) {
+  other = new QLineEdit(window.get());
+  other->move(otherPos);
+  recorder = std::make_unique<AccessibilityRecorder>();
+  ShowActive(*window);
+  control.SetFocus();
+  ASSERT_TRUE(control.Focused());
+  iface = QAccessible::queryAccessibleInterface(&control);
+  ASSERT_NE(iface, nullptr);
 }
 
 QString SolarSpoken(int weekday, const QString& day, int month, const QString& year) {

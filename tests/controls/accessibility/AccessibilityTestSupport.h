@@ -4,14 +4,21 @@
 // turn it on by itself: the recorder switches it on through the platform
 // integration, as Qt's own tests do, and keeps every event it hears.
 
+#include <gtest/gtest.h>
+
 #include <QAccessible>
 #include <QColor>
 #include <QImage>
+#include <QLineEdit>
 #include <QPalette>
+#include <QPoint>
 #include <QRect>
 #include <QString>
+#include <memory>
 #include <ostream>
 #include <vector>
+
+#include "CustomControl.h"
 
 // GoogleTest shows QStrings as their text.
 inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
@@ -37,6 +44,23 @@ class AccessibilityRecorder {
   // The events of type, in order.
   std::vector<RecordedEvent> Of(QAccessible::Event type) const;
   void Clear() { Events.clear(); }
+};
+
+// One control in a window of its own beside a second focusable line edit,
+// shown and focused while a recorder listens.
+class AccessibleControlTest : public ::testing::Test {
+ protected:
+  void TearDown() override;
+  // Puts other at otherPos in window, starts the recorder, shows window
+  // active, focuses control and takes its interface into iface (a fatal
+  // failure when the focus or the interface is missing). The events of all
+  // that stay recorded.
+  void ShowFocused(TCustomControl& control, QPoint otherPos);
+
+  std::unique_ptr<AccessibilityRecorder> recorder;
+  std::unique_ptr<QWidget> window;
+  QLineEdit* other = nullptr;
+  QAccessibleInterface* iface = nullptr;
 };
 
 // A solar day as read aloud: the core's weekday (1 = Saturday) and month

@@ -20,31 +20,18 @@
 namespace zar::test {
 namespace {
 
-TDate Solar(Word y, Word m, Word d) { return ZarEncodeDate(y, m, d); }
-
-class MonthCalAccessibleTest : public ::testing::Test {
+class MonthCalAccessibleTest : public AccessibleControlTest {
  protected:
   void SetUp() override {
     window = std::make_unique<QWidget>();
     window->resize(400, 260);
     cal = new TZarMonthCalendar(window.get());
     cal->move(10, 10);
-    other = new QLineEdit(window.get());
-    other->move(10, 220);
     cal->SetDate(Solar(1403, 1, 1));
-    recorder = std::make_unique<AccessibilityRecorder>();
-    ShowActive(*window);
-    cal->SetFocus();
-    ASSERT_TRUE(cal->Focused());
-    iface = QAccessible::queryAccessibleInterface(cal);
-    ASSERT_NE(iface, nullptr);
+    ASSERT_NO_FATAL_FAILURE(ShowFocused(*cal, {10, 220}));
     table = iface->tableInterface();
     ASSERT_NE(table, nullptr);
     recorder->Clear();
-  }
-  void TearDown() override {
-    window.reset();
-    recorder.reset();
   }
 
   // The table cell showing date.
@@ -53,11 +40,7 @@ class MonthCalAccessibleTest : public ::testing::Test {
     return table->cellAt(index / 7, index % 7);
   }
 
-  std::unique_ptr<AccessibilityRecorder> recorder;
-  std::unique_ptr<QWidget> window;
   TZarMonthCalendar* cal = nullptr;
-  QLineEdit* other = nullptr;
-  QAccessibleInterface* iface = nullptr;
   QAccessibleTableInterface* table = nullptr;
 };
 

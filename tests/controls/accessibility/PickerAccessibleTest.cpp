@@ -17,33 +17,20 @@
 namespace zar::test {
 namespace {
 
-TDate Solar(Word y, Word m, Word d) { return ZarEncodeDate(y, m, d); }
-
 // 1 Farvardin 1403 is Wednesday 20 March 2024.
 QString Nowruz1403() { return SolarSpoken(5, "۱", 1, "۱۴۰۳"); }
 QString Farvardin() { return QString::fromStdString(ZarLongMonthNames[1]); }
 
-class PickerAccessibleTest : public ::testing::Test {
+class PickerAccessibleTest : public AccessibleControlTest {
  protected:
   void SetUp() override {
     window = std::make_unique<QWidget>();
     window->resize(300, 120);
     picker = new TZarDatePicker(window.get());
     picker->move(10, 10);
-    other = new QLineEdit(window.get());
-    other->move(10, 60);
     picker->SetDate(Solar(1403, 1, 1));
-    recorder = std::make_unique<AccessibilityRecorder>();
-    ShowActive(*window);
-    picker->SetFocus();
-    ASSERT_TRUE(picker->Focused());
-    iface = QAccessible::queryAccessibleInterface(picker);
-    ASSERT_NE(iface, nullptr);
+    ASSERT_NO_FATAL_FAILURE(ShowFocused(*picker, {10, 60}));
     recorder->Clear();
-  }
-  void TearDown() override {
-    window.reset();
-    recorder.reset();
   }
 
   QAccessibleInterface* Child(const QString& name) const {
@@ -52,11 +39,7 @@ class PickerAccessibleTest : public ::testing::Test {
     return nullptr;
   }
 
-  std::unique_ptr<AccessibilityRecorder> recorder;
-  std::unique_ptr<QWidget> window;
   TZarDatePicker* picker = nullptr;
-  QLineEdit* other = nullptr;
-  QAccessibleInterface* iface = nullptr;
 };
 
 TEST_F(PickerAccessibleTest, IsAnEditableSpinBoxSpeakingTheDateOfTheActiveCalendar) {

@@ -3,12 +3,7 @@
 #include <QApplication>
 #include <QTest>
 
-#include "FormatSettings.h"
-#include "ZarDateUtils.h"
-
 namespace zar::test {
-
-TDate Solar(Word y, Word m, Word d) { return ZarEncodeDate(y, m, d); }
 
 void ExPickerTest::SetUp() {
   window = std::make_unique<QWidget>();
@@ -16,11 +11,7 @@ void ExPickerTest::SetUp() {
   picker = new TTestExPicker(window.get());
   picker->SetButtonWidth(16);
   picker->setGeometry(20, 20, 161, 21);
-  other = new QLineEdit(window.get());
-  other->setGeometry(20, 200, 100, 22);
-  ShowActive(*window);
-  picker->SetFocus();
-  ASSERT_TRUE(picker->Focused());
+  ASSERT_NO_FATAL_FAILURE(ShowFocused(*picker, {20, 200, 100, 22}));
   picker->SetDate(Solar(1402, 6, 15));
   picker->OnChange = [this](TObject*) {
     ++changes;
@@ -28,11 +19,6 @@ void ExPickerTest::SetUp() {
   };
   picker->OnDropDown = [this](TObject*) { events.push_back("DropDown"); };
   picker->OnCloseUp = [this](TObject*) { events.push_back("CloseUp"); };
-}
-
-void ExPickerTest::TearDown() {
-  window.reset();
-  FormatSettings = TFormatSettings();
 }
 
 void ExPickerTest::Press(QPoint p, Qt::KeyboardModifiers m) {

@@ -25,12 +25,9 @@ class TTestExPicker : public TExZarDatePicker {
   using TCustomExZarDatePicker::TextArea;
 };
 
-TDate Solar(Word y, Word m, Word d);
-
-class ExPickerTest : public ::testing::Test {
+class ExPickerTest : public FocusedControlTest {
  protected:
   void SetUp() override;
-  void TearDown() override;
 
   TDropDownCalendar& Cal() const { return *picker->DropDownCalendar(); }
   // Left press and release in the picker's client coordinates.
@@ -48,9 +45,7 @@ class ExPickerTest : public ::testing::Test {
   // Fires the auto-repeat timer once, as its interval ending would.
   void Tick();
 
-  std::unique_ptr<QWidget> window;
   TTestExPicker* picker = nullptr;
-  QLineEdit* other = nullptr;
   int changes = 0;
   std::vector<std::string> events;
 };

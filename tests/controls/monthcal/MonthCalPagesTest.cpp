@@ -19,8 +19,6 @@
 namespace zar::test {
 namespace {
 
-TDate Solar(Word y, Word m, Word d) { return ZarEncodeDate(y, m, d); }
-
 QPoint DayCenter(const TCustomZarMonthCalendar& cal, TDateTime date) {
   Word col, row;
   cal.IndexToCell(static_cast<Word>(date - cal.FirstCellDate()), col, row);

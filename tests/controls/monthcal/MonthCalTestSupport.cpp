@@ -9,8 +9,6 @@
 
 namespace zar::test {
 
-TDate Solar(Word y, Word m, Word d) { return ZarEncodeDate(y, m, d); }
-
 TDate Greg(Word y, Word m, Word d) { return EncodeDate(y, m, d); }
 
 std::string SolarText(TDateTime date) { return ZarFormatDateTime("yyyy/mm/dd", date); }

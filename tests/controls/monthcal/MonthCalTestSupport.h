@@ -38,8 +38,7 @@ class TTestCalendar : public TZarMonthCalendar {
   }
 };
 
-// The solar and the Gregorian date y/m/d as day serials.
-TDate Solar(Word y, Word m, Word d);
+// The Gregorian date y/m/d as a day serial (Solar is the shared one).
 TDate Greg(Word y, Word m, Word d);
 std::string SolarText(TDateTime date);
 

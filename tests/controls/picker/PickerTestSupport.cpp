@@ -10,25 +10,14 @@
 
 namespace zar::test {
 
-TDate Solar(Word y, Word m, Word d) { return ZarEncodeDate(y, m, d); }
-
 void PickerTest::SetUp() {
   window = std::make_unique<QWidget>();
   window->resize(300, 80);
   picker = new TTestPicker(window.get());
   picker->move(10, 10);
-  other = new QLineEdit(window.get());
-  other->setGeometry(10, 45, 100, 22);
-  ShowActive(*window);
-  picker->SetFocus();
-  ASSERT_TRUE(picker->Focused());
+  ASSERT_NO_FATAL_FAILURE(ShowFocused(*picker, {10, 45, 100, 22}));
   picker->OnChange = [this](TObject*) { ++changes; };
   picker->OnCalendarSwitch = [this](TObject*) { ++switches; };
-}
-
-void PickerTest::TearDown() {
-  window.reset();
-  FormatSettings = TFormatSettings();
 }
 
 void PickerTest::SetValue(Word y, Word m, Word d, Word h, Word n, Word s) {

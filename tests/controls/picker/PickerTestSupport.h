@@ -51,13 +51,9 @@ class TTestPicker : public TZarDatePicker {
   }
 };
 
-// The solar date y/m/d as a day serial.
-TDate Solar(Word y, Word m, Word d);
-
-class PickerTest : public ::testing::Test {
+class PickerTest : public FocusedControlTest {
  protected:
   void SetUp() override;
-  void TearDown() override;
 
   // Sets the date (solar) and the time, then forgets the events that fired.
   void SetValue(Word y, Word m, Word d, Word h = 10, Word n = 20, Word s = 30);
@@ -79,9 +75,7 @@ class PickerTest : public ::testing::Test {
   int TextMiddle() const;
   void ClickClient(Qt::MouseButton button, int x, int y);
 
-  std::unique_ptr<QWidget> window;
   TTestPicker* picker = nullptr;
-  QLineEdit* other = nullptr;
   int changes = 0;
   int switches = 0;
 };
