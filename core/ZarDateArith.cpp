@@ -78,9 +78,7 @@ std::string DecimalOrPlaceholder(Word part, Word baseValue, bool haveBase) {
 
 bool ZarIsLeapYear(Word Year) noexcept { return IsLeap(Year); }
 
-Word ZarLeapYearsUpTo(Word Year) noexcept {
-  return static_cast<Word>(LeapYearsUpTo(Year));
-}
+Word ZarLeapYearsUpTo(Word Year) noexcept { return static_cast<Word>(LeapYearsUpTo(Year)); }
 
 bool ZarTryEncodeDate(Word Year, Word Month, Word Day, TDateTime& Date) noexcept {
   if (Year < 1 || Year > 9999 || Month < 1 || Month > 12 || Day < 1) return false;
@@ -175,8 +173,7 @@ Integer ZarDateToWeekNo(TDateTime DateTime, TSolarWeekRule Rule) {
   if (Rule == swrDefault) Rule = ZarDefaultWeekRule;
 
   double weekStart = first - w1 + 1;
-  if ((Rule == swrFirstFourDays && w1 >= 5) || (Rule == swrFirstFullWeek && w1 > 1))
-    weekStart += 7;
+  if ((Rule == swrFirstFourDays && w1 >= 5) || (Rule == swrFirstFullWeek && w1 > 1)) weekStart += 7;
   if (t < weekStart) {
     const Word prior = static_cast<Word>(year - 1);
     const bool priorLeap = IsLeap(prior);
@@ -193,8 +190,8 @@ Integer ZarDateToWeekNo(TDateTime DateTime, TSolarWeekRule Rule) {
   return week;
 }
 
-bool ZarTryEncodeDateTime(Word Year, Word Month, Word Day, Word Hour, Word Minute,
-                          Word Second, Word MilliSecond, TDateTime& Value) noexcept {
+bool ZarTryEncodeDateTime(Word Year, Word Month, Word Day, Word Hour, Word Minute, Word Second,
+                          Word MilliSecond, TDateTime& Value) noexcept {
   TDateTime date = 0, time = 0;
   if (!ZarTryEncodeDate(Year, Month, Day, date)) return false;
   if (!TryEncodeTime(Hour, Minute, Second, MilliSecond, time)) return false;
@@ -202,16 +199,16 @@ bool ZarTryEncodeDateTime(Word Year, Word Month, Word Day, Word Hour, Word Minut
   return true;
 }
 
-TDateTime ZarEncodeDateTime(Word Year, Word Month, Word Day, Word Hour, Word Minute,
-                            Word Second, Word MilliSecond) {
+TDateTime ZarEncodeDateTime(Word Year, Word Month, Word Day, Word Hour, Word Minute, Word Second,
+                            Word MilliSecond) {
   TDateTime value = 0;
   if (!ZarTryEncodeDateTime(Year, Month, Day, Hour, Minute, Second, MilliSecond, value))
     ZarInvalidDateTimeError(Year, Month, Day, Hour, Minute, Second, MilliSecond, 0);
   return value;
 }
 
-void ZarInvalidDateTimeError(Word Year, Word Month, Word Day, Word Hour, Word Minute,
-                             Word Second, Word MilliSecond, TDateTime BaseDate) {
+void ZarInvalidDateTimeError(Word Year, Word Month, Word Day, Word Hour, Word Minute, Word Second,
+                             Word MilliSecond, TDateTime BaseDate) {
   Word bYear = 0, bMonth = 0, bDay = 0, bHour = 0, bMinute = 0, bSecond = 0, bMs = 0;
   ZarDecodeDate(BaseDate, bYear, bMonth, bDay);
   DecodeTime(BaseDate, bHour, bMinute, bSecond, bMs);

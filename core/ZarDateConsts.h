@@ -34,13 +34,13 @@ inline constexpr std::array<std::string_view, 12> SZarShortMonthNames{
 
 // Long weekday names, Saturday first (index 0).
 inline constexpr std::array<std::string_view, 7> SZarLongDayNames{
-    "\u0634\u0646\u0628\u0647",                                // Saturday
-    "\u064A\u06A9\u200C\u0634\u0646\u0628\u0647",              // Sunday
-    "\u062F\u0648\u0634\u0646\u0628\u0647",                    // Monday
-    "\u0633\u0647\u200C\u0634\u0646\u0628\u0647",              // Tuesday
-    "\u0686\u0647\u0627\u0631\u0634\u0646\u0628\u0647",        // Wednesday
-    "\u067E\u0646\u062C\u200C\u0634\u0646\u0628\u0647",        // Thursday
-    "\u0622\u062F\u064A\u0646\u0647",                          // Friday
+    "\u0634\u0646\u0628\u0647",                          // Saturday
+    "\u064A\u06A9\u200C\u0634\u0646\u0628\u0647",        // Sunday
+    "\u062F\u0648\u0634\u0646\u0628\u0647",              // Monday
+    "\u0633\u0647\u200C\u0634\u0646\u0628\u0647",        // Tuesday
+    "\u0686\u0647\u0627\u0631\u0634\u0646\u0628\u0647",  // Wednesday
+    "\u067E\u0646\u062C\u200C\u0634\u0646\u0628\u0647",  // Thursday
+    "\u0622\u062F\u064A\u0646\u0647",                    // Friday
 };
 
 // Short weekday names: the first letter of each, Saturday first.

@@ -8,8 +8,7 @@ namespace zar {
 
 namespace {
 
-void DecodeSolarDay(TDateTime value, Word& year, Word& month, Word& day,
-                    Word& dayOfWeek) noexcept {
+void DecodeSolarDay(TDateTime value, Word& year, Word& month, Word& day, Word& dayOfWeek) noexcept {
   ZarDecodeDateFully(value, year, month, day, dayOfWeek);
   if (dayOfWeek == 0) dayOfWeek = ZarDayOfWeek(value);  // before the epoch the weekday still holds
 }

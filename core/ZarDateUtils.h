@@ -178,18 +178,17 @@ Integer ZarDateToWeekNo(TDateTime DateTime, TSolarWeekRule Rule = swrDefault);
 // minutes and seconds 0..59, milliseconds 0..999; false (Value untouched) otherwise,
 // never raises. The time is added to a positive serial and subtracted from the others,
 // serial 0 (1278/10/9) included, where CombineDateTime would add it.
-bool ZarTryEncodeDateTime(Word Year, Word Month, Word Day, Word Hour, Word Minute,
-                          Word Second, Word MilliSecond, TDateTime& Value) noexcept;
+bool ZarTryEncodeDateTime(Word Year, Word Month, Word Day, Word Hour, Word Minute, Word Second,
+                          Word MilliSecond, TDateTime& Value) noexcept;
 // The value ZarTryEncodeDateTime gives; raises EConvertError "'Y/M/D H:N:S.Z' is not a
 // valid date and time" (ZarInvalidDateTimeError, no BaseDate) otherwise.
-TDateTime ZarEncodeDateTime(Word Year, Word Month, Word Day, Word Hour, Word Minute,
-                            Word Second, Word MilliSecond);
+TDateTime ZarEncodeDateTime(Word Year, Word Month, Word Day, Word Hour, Word Minute, Word Second,
+                            Word MilliSecond);
 // Always raises EConvertError "'Y/M/D H:N:S.Z' is not a valid date and time", with
 // FormatSettings' separators and the parts in decimal; 65535 marks a part taken
 // from BaseDate ("?" when BaseDate is 0).
-[[noreturn]] void ZarInvalidDateTimeError(Word Year, Word Month, Word Day, Word Hour,
-                                          Word Minute, Word Second, Word MilliSecond,
-                                          TDateTime BaseDate = 0);
+[[noreturn]] void ZarInvalidDateTimeError(Word Year, Word Month, Word Day, Word Hour, Word Minute,
+                                          Word Second, Word MilliSecond, TDateTime BaseDate = 0);
 
 // ---- Names ------------------------------------------------------------------
 

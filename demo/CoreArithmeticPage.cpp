@@ -48,8 +48,8 @@ TCoreArithmeticPage::TCoreArithmeticPage(QWidget* parent) : QWidget(parent) {
   AddCaption(this, "مقدار:", Caption(y));
   Edit8 = AddInputEdit(this, "Edit8", "38868", {InputX + 36, y, InputW - 36, RowH}, decode);
   AddCaption(this, "TDate", {InputX, y, 34, RowH});
-  AddExerciseButton(this, "ZarDecodeDate(Date);",
-                    "از کد خارج کردن يک مقدار TDate در تقويم جلالي", Button(y), decode);
+  AddExerciseButton(this, "ZarDecodeDate(Date);", "از کد خارج کردن يک مقدار TDate در تقويم جلالي",
+                    Button(y), decode);
   Result2 = AddResultEdit(this, "Result2", Result(y));
 
   // 3. Week number and weekday, two buttons of one handler.

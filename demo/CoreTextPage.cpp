@@ -67,14 +67,12 @@ TCoreTextPage::TCoreTextPage(QWidget* parent) : QWidget(parent) {
   };
   const TConversion conversions[] = {
       {30, &TCoreTextPage::Edit9, "Edit9", "37158", "TDate", "ZarDateToStr(Value);",
-       "تبديل تاريخ به رشته", &TCoreTextPage::Edit12, "Edit12",
-       &TCoreTextPage::SpeedButton3Click},
-      {58, &TCoreTextPage::Edit10, "Edit10", "37158.2315", "TDateTime",
-       "ZarDateTimeToStr(Value);", "تبديل تاريخ-زمان به رشته", &TCoreTextPage::Edit13, "Edit13",
+       "تبديل تاريخ به رشته", &TCoreTextPage::Edit12, "Edit12", &TCoreTextPage::SpeedButton3Click},
+      {58, &TCoreTextPage::Edit10, "Edit10", "37158.2315", "TDateTime", "ZarDateTimeToStr(Value);",
+       "تبديل تاريخ-زمان به رشته", &TCoreTextPage::Edit13, "Edit13",
        &TCoreTextPage::SpeedButton4Click},
       {158, &TCoreTextPage::Edit14, "Edit14", "80/01/12", "string", "ZarStrToDate(Value);",
-       "تبديل رشته به تاريخ", &TCoreTextPage::Edit16, "Edit16",
-       &TCoreTextPage::SpeedButton6Click},
+       "تبديل رشته به تاريخ", &TCoreTextPage::Edit16, "Edit16", &TCoreTextPage::SpeedButton6Click},
       {186, &TCoreTextPage::Edit15, "Edit15", "80/01/12  11:25", "string",
        "ZarStrToDateTime(Value);", "تبديل رشته به تاريخ-زمان", &TCoreTextPage::Edit17, "Edit17",
        &TCoreTextPage::SpeedButton7Click},
@@ -101,8 +99,8 @@ TCoreTextPage::TCoreTextPage(QWidget* parent) : QWidget(parent) {
   ComboBox2->view()->setMinimumWidth(220);
   RunOnEnter(ComboBox2, format);
   AddCaption(this, "string", TypeName(y + 26));
-  AddExerciseButton(this, "ZarFormatDateTime(Format, Value);", "قالبدهي تاريخ-زمان",
-                    Button(y + 13), format);
+  AddExerciseButton(this, "ZarFormatDateTime(Format, Value);", "قالبدهي تاريخ-زمان", Button(y + 13),
+                    format);
   Result3 = AddResultEdit(this, "Result3", Result(y + 13));
 
   y = 222;

@@ -22,8 +22,9 @@ std::string GregorianMonthAndYear(TDateTime date) {
 // The calendar has drawn the cell already; days of the month get their
 // Gregorian day in small grey figures in their upper corner, and the
 // today line the Gregorian date.
-void ZarMonthCalendar2DrawCalendarCell(TZarMonthCalendar& Calendar, const TRect& Rect, TDate CellDate,
-                                       const std::string& CellText, TCalendarDrawState State) {
+void ZarMonthCalendar2DrawCalendarCell(TZarMonthCalendar& Calendar, const TRect& Rect,
+                                       TDate CellDate, const std::string& CellText,
+                                       TCalendarDrawState State) {
   TCanvas& canvas = Calendar.Canvas();
   if (!State.Contains(cdFixed) && !State.Contains(cdTrailing)) {
     canvas.Brush().SetStyle(TBrushStyle::Clear);
@@ -64,7 +65,8 @@ TCustomDrawPage::TCustomDrawPage(QWidget* parent) : QWidget(parent) {
   ZarMonthCalendar2->OnClick = [this](TObject*) { ZarMonthCalendar2Click(); };
   ZarMonthCalendar2->OnYMChange = [this](TObject*) { ZarMonthCalendar2YMChange(); };
   ZarMonthCalendar2->OnDrawCalendarCell = [this](TObject*, const TRect& rect, TDate date,
-                                                 const std::string& text, TCalendarDrawState state) {
+                                                 const std::string& text,
+                                                 TCalendarDrawState state) {
     ZarMonthCalendar2DrawCalendarCell(*ZarMonthCalendar2, rect, date, text, state);
   };
 
@@ -93,7 +95,8 @@ void TCustomDrawPage::ZarMonthCalendar2Click() {
 }
 
 void TCustomDrawPage::ZarMonthCalendar2YMChange() {
-  Panel4->setText(QString::fromStdString(GregorianMonthAndYear(ZarMonthCalendar2->MonthStart()) + " / " +
+  Panel4->setText(QString::fromStdString(GregorianMonthAndYear(ZarMonthCalendar2->MonthStart()) +
+                                         " / " +
                                          GregorianMonthAndYear(ZarMonthCalendar2->MonthEnd())));
 }
 

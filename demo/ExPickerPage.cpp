@@ -78,20 +78,20 @@ void TExPickerPage::BuildOptions() {
        "CheckBox14"},
       "با انتخاب اين ويژگي، کاربر ميتواند با زدن SHIFT+Space يا کليک دوتايي ",
       {CheckX, 16, CheckW, CheckH}, CheckStep);
-  CheckBox17 = AddOptionCheckBox(this, "CheckBox17", Text("نمايش CheckBox"), false,
-                                 {CheckX, y, CheckW, CheckH},
-                                 [this](bool on) { CheckBox17Click(on); });
+  CheckBox17 =
+      AddOptionCheckBox(this, "CheckBox17", Text("نمايش CheckBox"), false,
+                        {CheckX, y, CheckW, CheckH}, [this](bool on) { CheckBox17Click(on); });
   y += CheckStep;
 
   auto* buttons = new QGroupBox(Text("دگمهها"), this);
   buttons->setObjectName("GroupBox1");
   buttons->setGeometry(CheckX, y, CheckW, 70);
-  CheckBox15 = AddOptionCheckBox(buttons, "CheckBox15", Text("بالا/پايين"), true,
-                                 {8, 20, CheckW - 16, CheckH},
-                                 [this](bool on) { CheckBox15Click(on); });
-  CheckBox16 = AddOptionCheckBox(buttons, "CheckBox16", Text("نمايش تقويم"), true,
-                                 {8, 44, CheckW - 16, CheckH},
-                                 [this](bool on) { CheckBox16Click(on); });
+  CheckBox15 =
+      AddOptionCheckBox(buttons, "CheckBox15", Text("بالا/پايين"), true,
+                        {8, 20, CheckW - 16, CheckH}, [this](bool on) { CheckBox15Click(on); });
+  CheckBox16 =
+      AddOptionCheckBox(buttons, "CheckBox16", Text("نمايش تقويم"), true,
+                        {8, 44, CheckW - 16, CheckH}, [this](bool on) { CheckBox16Click(on); });
 }
 
 void TExPickerPage::ExZarDatePicker1Change() { ShowPickerValue(ExZarDatePicker1, Edit3, Edit4); }

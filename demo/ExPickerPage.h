@@ -22,8 +22,8 @@ class TExPickerPage : public QWidget {
   explicit TExPickerPage(QWidget* parent = nullptr);
 
   TExZarDatePicker* ExZarDatePicker1;
-  QLineEdit* Edit3;  // the value in the solar calendar
-  QLineEdit* Edit4;  // the value in the Gregorian calendar
+  QLineEdit* Edit3;          // the value in the solar calendar
+  QLineEdit* Edit4;          // the value in the Gregorian calendar
   TRadioGroup* RadioGroup4;  // Kind
   TRadioGroup* RadioGroup5;  // calendar
   TRadioGroup* RadioGroup6;  // AutoMoveDirection

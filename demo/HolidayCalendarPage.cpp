@@ -80,8 +80,8 @@ THolidayCalendarPage::THolidayCalendarPage(TClientDataSet& DataSet, QWidget* par
                        static_cast<QWidget*>(DBCheckBox1), static_cast<QWidget*>(DBNavigator1)})
       w->move(w->x(), first + 30);
     const int height = std::max(249, first + 30 + 21 + 12);
-    panel->setGeometry(panel->x(), std::max(4, std::min(45, this->height() - height - 4)), panel->width(),
-                       height);
+    panel->setGeometry(panel->x(), std::max(4, std::min(45, this->height() - height - 4)),
+                       panel->width(), height);
   };
 
   FDataSet.AfterPost = [this](TDataSet& dataSet) { ClientDataSet1AfterPost(dataSet); };
@@ -131,9 +131,10 @@ void THolidayCalendarPage::ZarMonthCalendar3GetMonthInfo(Word, Word, Cardinal& M
 void THolidayCalendarPage::ClientDataSet1AfterPost(TDataSet& DataSet) {
   const TField& date = DataSet.FieldByName("Date");
   if (date.IsNull()) return;
-  ZarMonthCalendar3->SetMonthBoldDays(zardemo::HolidayBitAfterPost(
-      ZarMonthCalendar3->MonthBoldDays(), date.AsDateTime(), DataSet.FieldByName("Holiday").AsBoolean(),
-      ZarMonthCalendar3->MonthStart(), ZarMonthCalendar3->MonthEnd()));
+  ZarMonthCalendar3->SetMonthBoldDays(
+      zardemo::HolidayBitAfterPost(ZarMonthCalendar3->MonthBoldDays(), date.AsDateTime(),
+                                   DataSet.FieldByName("Holiday").AsBoolean(),
+                                   ZarMonthCalendar3->MonthStart(), ZarMonthCalendar3->MonthEnd()));
 }
 
 }  // namespace zar::demo

@@ -48,9 +48,9 @@ THomePage::THomePage(QWidget* parent) : QWidget(parent) {
   for (int section = 1; section <= 5; ++section) {
     const int top = SectionTops[section - 1];
     const int height = section == 5 ? 64 : 32;
-    auto* link = new TLinkLabel(QString::fromUtf8(PageTitles[section].data(),
-                                                  static_cast<int>(PageTitles[section].size())),
-                                LinkColor, LinkHoverColor, this);
+    auto* link = new TLinkLabel(
+        QString::fromUtf8(PageTitles[section].data(), static_cast<int>(PageTitles[section].size())),
+        LinkColor, LinkHoverColor, this);
     link->setObjectName(QString("SectionLink%1").arg(section));
     link->setWordWrap(true);
     link->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -80,8 +80,7 @@ bool TfmcMultiSelectHI::eventFilter(QObject* Watched, QEvent* Event) {
         return true;
       }
       break;
-    default:
-      break;
+    default: break;
   }
   return QWidget::eventFilter(Watched, Event);
 }

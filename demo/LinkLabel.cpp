@@ -4,8 +4,7 @@
 
 namespace zar::demo {
 
-TLinkLabel::TLinkLabel(const QString& Caption, QColor RestColor, QColor HoverColor,
-                       QWidget* parent)
+TLinkLabel::TLinkLabel(const QString& Caption, QColor RestColor, QColor HoverColor, QWidget* parent)
     : QLabel(Caption, parent), FRestColor(RestColor), FHoverColor(HoverColor) {
   setCursor(Qt::PointingHandCursor);
   SetFontColor(FRestColor);
@@ -31,8 +30,7 @@ void TLinkLabel::leaveEvent(QEvent* event) {
 
 void TLinkLabel::mouseReleaseEvent(QMouseEvent* event) {
   // A click is a release over the label of the button pressed on it.
-  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) &&
-      OnClick)
+  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && OnClick)
     OnClick(this);
   QLabel::mouseReleaseEvent(event);
 }

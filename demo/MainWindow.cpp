@@ -17,6 +17,7 @@
 #include "CustomDrawPage.h"
 #include "DemoDataSets.h"
 #include "DemoFonts.h"
+#include "ExPickerPage.h"
 #include "FormatSettings.h"
 #include "HolidayCalendarPage.h"
 #include "HomePage.h"
@@ -25,10 +26,9 @@
 #include "OrdersPage.h"
 #include "PageControl.h"
 #include "PageTexts.h"
-#include "ExPickerPage.h"
 #include "PickerPage.h"
-#include "WorkCalendarPage.h"
 #include "ReportForm.h"
+#include "WorkCalendarPage.h"
 #include "ZarApplication.h"
 
 namespace zar::demo {
@@ -141,8 +141,12 @@ void TForm1::BindPageDataSets() {
   FPageExit[44] = [this] { FWorkCalendarPage->PageExit(); };
   FPageEnter[52] = [&data] { data.cdsOrders2.Open(); };
   FPageEnter[53] = [&data] { data.cdsOrders3.Open(); };
-  FPageExit[52] = [&data] { if (data.cdsOrders2.Active()) data.cdsOrders2.CheckBrowseMode(); };
-  FPageExit[53] = [&data] { if (data.cdsOrders3.Active()) data.cdsOrders3.CheckBrowseMode(); };
+  FPageExit[52] = [&data] {
+    if (data.cdsOrders2.Active()) data.cdsOrders2.CheckBrowseMode();
+  };
+  FPageExit[53] = [&data] {
+    if (data.cdsOrders3.Active()) data.cdsOrders3.CheckBrowseMode();
+  };
 }
 
 void TForm1::Button1Click() {
@@ -222,8 +226,8 @@ void TForm1::BuildBottomBar() {
   line->setFrameShadow(QFrame::Sunken);
   line->setGeometry(4, top + 2, ClientWidth - 8, 4);
 
-  Label1 = new TLinkLabel("ZarDate  -  zardate.example.org", QColor(128, 0, 0),
-                          QColor(0, 0, 255), this);
+  Label1 =
+      new TLinkLabel("ZarDate  -  zardate.example.org", QColor(128, 0, 0), QColor(0, 0, 255), this);
   Label1->setObjectName("Label1");
   Label1->setLayoutDirection(Qt::LeftToRight);
   Label1->setGeometry(12, top + 22, 220, 18);
@@ -232,9 +236,9 @@ void TForm1::BuildBottomBar() {
   acHome = new QAction("آغاز", this);
   acPrior = new QAction("پيش >", this);
   acNext = new QAction("< پس", this);
-  for (const auto& [action, execute] : {std::pair{acHome, &TForm1::acHomeExecute},
-                                        std::pair{acPrior, &TForm1::acPriorExecute},
-                                        std::pair{acNext, &TForm1::acNextExecute}})
+  for (const auto& [action, execute] :
+       {std::pair{acHome, &TForm1::acHomeExecute}, std::pair{acPrior, &TForm1::acPriorExecute},
+        std::pair{acNext, &TForm1::acNextExecute}})
     connect(action, &QAction::triggered, this,
             [this, execute = execute] { GuardedCall([this, execute] { (this->*execute)(); }); });
 
@@ -247,8 +251,8 @@ void TForm1::BuildBottomBar() {
     QAction* Action;
   };
   const TBarButton buttons[] = {{"ButtonHome", "صفحه نخست", 543, acHome},
-                                 {"ButtonPrior", "پيشين >", 443, acPrior},
-                                 {"ButtonNext", "< پسين", 349, acNext}};
+                                {"ButtonPrior", "پيشين >", 443, acPrior},
+                                {"ButtonNext", "< پسين", 349, acNext}};
   for (const TBarButton& entry : buttons) {
     auto* button = new QPushButton(LeftToRight(QString::fromUtf8(entry.Caption)), this);
     button->setObjectName(entry.Name);

@@ -5,8 +5,8 @@
 // and their files, and the page enter and exit handling that opens and
 // closes them.
 
-#include <QWidget>
 #include <QString>
+#include <QWidget>
 #include <functional>
 #include <map>
 #include <memory>

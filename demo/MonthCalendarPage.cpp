@@ -25,8 +25,8 @@ constexpr int OptionsX = 470, OptionsW = 176;
 QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
 
 // A captioned group of radio buttons, the first checked.
-QButtonGroup* AddRadioGroup(QWidget* page, const char* caption, std::initializer_list<const char*> items,
-                            QRect bounds) {
+QButtonGroup* AddRadioGroup(QWidget* page, const char* caption,
+                            std::initializer_list<const char*> items, QRect bounds) {
   auto* box = new QGroupBox(Text(caption), page);
   box->setGeometry(bounds);
   auto* layout = new QVBoxLayout(box);
@@ -83,7 +83,8 @@ TMonthCalendarPage::TMonthCalendarPage(QWidget* parent) : QWidget(parent) {
   comboCaption->setGeometry(OptionsX, 210, OptionsW, 18);
   ComboBox1 = new QComboBox(this);
   ComboBox1->setGeometry(OptionsX, 230, OptionsW, 22);
-  for (const char* item : {"(هيچ)", "شنبه", "يکشنبه", "دوشنبه", "سهشنبه", "چهارشنبه", "پنجشنبه", "آدينه"})
+  for (const char* item :
+       {"(هيچ)", "شنبه", "يکشنبه", "دوشنبه", "سهشنبه", "چهارشنبه", "پنجشنبه", "آدينه"})
     ComboBox1->addItem(Text(item));
   ComboBox1->setCurrentIndex(7);
   CheckBox20 = new QCheckBox(Text("ارقام فارسي"), this);
@@ -103,7 +104,8 @@ void TMonthCalendarPage::RadioGroup7Click() {
 }
 
 void TMonthCalendarPage::RadioGroup8Click() {
-  TMonthCalOptions options = ZarMonthCalendar1->Options() - TMonthCalOptions{mcoMultiSelect, mcoRangeSelect};
+  TMonthCalOptions options =
+      ZarMonthCalendar1->Options() - TMonthCalOptions{mcoMultiSelect, mcoRangeSelect};
   if (RadioGroup8->checkedId() == 1) options.Include(mcoRangeSelect);
   if (RadioGroup8->checkedId() == 2) options.Include(mcoMultiSelect);
   ZarMonthCalendar1->SetOptions(options);
@@ -118,16 +120,19 @@ TMonthCalOptions Switched(TMonthCalOptions options, TMonthCalOption option, bool
 }  // namespace
 
 void TMonthCalendarPage::CheckBox18Click() {
-  ZarMonthCalendar1->SetOptions(Switched(ZarMonthCalendar1->Options(), mcoWeekNumbers, CheckBox18->isChecked()));
+  ZarMonthCalendar1->SetOptions(
+      Switched(ZarMonthCalendar1->Options(), mcoWeekNumbers, CheckBox18->isChecked()));
 }
 
 void TMonthCalendarPage::CheckBox19Click() {
-  ZarMonthCalendar1->SetOptions(Switched(ZarMonthCalendar1->Options(), mcoToday, CheckBox19->isChecked()));
+  ZarMonthCalendar1->SetOptions(
+      Switched(ZarMonthCalendar1->Options(), mcoToday, CheckBox19->isChecked()));
 }
 
 void TMonthCalendarPage::ComboBox1Change() {
   const int item = ComboBox1->currentIndex();
-  ZarMonthCalendar1->SetDefaultBoldDays(item == 0 ? dbdNone : static_cast<TDefaultBoldDays>(item - 1));
+  ZarMonthCalendar1->SetDefaultBoldDays(item == 0 ? dbdNone
+                                                  : static_cast<TDefaultBoldDays>(item - 1));
 }
 
 void TMonthCalendarPage::CheckBox20Click() {
@@ -144,8 +149,8 @@ void TMonthCalendarPage::ZarMonthCalendar1Click() {
              FormatDateTime("d mmmm yyyy", cal.Date());
       break;
     case 1:
-      text = Format("از %s تا %s   (%d روز)", ZarDateToStr(cal.RangeStart()), ZarDateToStr(cal.RangeEnd()),
-                    cal.SelectedCount());
+      text = Format("از %s تا %s   (%d روز)", ZarDateToStr(cal.RangeStart()),
+                    ZarDateToStr(cal.RangeEnd()), cal.SelectedCount());
       break;
     default: {
       std::string list;

@@ -38,17 +38,15 @@ int TRadioGroup::ItemIndex() const {
 
 void TRadioGroup::SetItemIndex(int Index) { FItems.at(Index)->setChecked(true); }
 
-QCheckBox* AddOptionCheckBox(QWidget* Page, const char* Name, const QString& Caption,
-                             bool Checked, QRect Bounds, std::function<void(bool)> OnClick,
-                             const QString& Hint) {
+QCheckBox* AddOptionCheckBox(QWidget* Page, const char* Name, const QString& Caption, bool Checked,
+                             QRect Bounds, std::function<void(bool)> OnClick, const QString& Hint) {
   auto* box = new QCheckBox(Caption, Page);
   box->setObjectName(Name);
   box->setGeometry(Bounds);
   box->setChecked(Checked);
   box->setToolTip(Hint);
-  QObject::connect(box, &QCheckBox::toggled, box, [run = std::move(OnClick)](bool on) {
-    GuardedCall([&] { run(on); });
-  });
+  QObject::connect(box, &QCheckBox::toggled, box,
+                   [run = std::move(OnClick)](bool on) { GuardedCall([&] { run(on); }); });
   return box;
 }
 
@@ -93,10 +91,10 @@ void AddKeyHelpTable(QWidget* Page, const std::vector<std::pair<const char*, con
   }
   AddHelpBox(Page, keys, QRect(Bounds.left(), Bounds.top(), KeysWidth, Bounds.height()),
              QColor(0, 0, 128), Qt::LeftToRight);
-  AddHelpBox(Page, meanings,
-             QRect(Bounds.left() + KeysWidth, Bounds.top(), Bounds.width() - KeysWidth,
-                   Bounds.height()),
-             QColor(128, 0, 0), Qt::RightToLeft);
+  AddHelpBox(
+      Page, meanings,
+      QRect(Bounds.left() + KeysWidth, Bounds.top(), Bounds.width() - KeysWidth, Bounds.height()),
+      QColor(128, 0, 0), Qt::RightToLeft);
 }
 
 std::tuple<TRadioGroup*, TRadioGroup*, TRadioGroup*> AddPickerRadioGroups(QWidget* Page, int X,
@@ -107,8 +105,8 @@ std::tuple<TRadioGroup*, TRadioGroup*, TRadioGroup*> AddPickerRadioGroups(QWidge
   kind->setGeometry(X, 8, Width, 78);
   auto* calendar = new TRadioGroup(text("تقويم"), {text("جلالي"), text("ميلادي")}, Page);
   calendar->setGeometry(X, 94, Width, 58);
-  auto* direction = new TRadioGroup(text("جهت حرکت خودکار"),
-                                    {text("روز به سال"), text("سال به روز")}, Page);
+  auto* direction =
+      new TRadioGroup(text("جهت حرکت خودکار"), {text("روز به سال"), text("سال به روز")}, Page);
   direction->setGeometry(X, 160, Width, 58);
   for (TRadioGroup* group : {kind, calendar, direction}) group->SetItemIndex(0);
   return {kind, calendar, direction};
@@ -139,9 +137,10 @@ int AddPickerPropertyCheckBoxes(QWidget* Page, TCustomZarDatePicker* Picker,
   for (std::size_t i = 0; i < Names.size(); ++i) {
     const TOption& o = options[i];
     // Tool tips break lines at LF; the program's hints keep CR LF.
-    AddOptionCheckBox(Page, Names[i], QString::fromUtf8(o.Caption), o.Checked, bounds,
-                      [Picker, set = o.Set](bool on) { (Picker->*set)(on); },
-                      QString::fromUtf8(o.Hint).remove(QChar('\r')));
+    AddOptionCheckBox(
+        Page, Names[i], QString::fromUtf8(o.Caption), o.Checked, bounds,
+        [Picker, set = o.Set](bool on) { (Picker->*set)(on); },
+        QString::fromUtf8(o.Hint).remove(QChar('\r')));
     bounds.translate(0, Step);
   }
   return bounds.top();

@@ -41,8 +41,8 @@ class TRadioGroup : public QGroupBox {
 
 // A check box whose OnClick runs, with the ticked state, whenever that
 // state changes; Hint becomes its tool tip.
-QCheckBox* AddOptionCheckBox(QWidget* Page, const char* Name, const QString& Caption,
-                             bool Checked, QRect Bounds, std::function<void(bool)> OnClick,
+QCheckBox* AddOptionCheckBox(QWidget* Page, const char* Name, const QString& Caption, bool Checked,
+                             QRect Bounds, std::function<void(bool)> OnClick,
                              const QString& Hint = QString());
 
 // Pairs of a key (left-to-right, navy) and its meaning (right-to-left,

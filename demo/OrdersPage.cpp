@@ -35,8 +35,8 @@ const char* const FilterOperators[FilterOperatorCount] = {
     "=", ">", "<", ">=", "<=", "<>", "", "", "IS NULL", "IS NOT NULL"};
 
 const char* const OperatorTexts[FilterOperatorCount] = {
-    "برابر", "پس از", "پيش از", "برابر يا پس از", "برابر يا پيش از",
-    "مخالف", "بين", "خارج از", "تهي باشد", "تهي نباشد"};
+    "برابر", "پس از", "پيش از",  "برابر يا پس از", "برابر يا پيش از",
+    "مخالف", "بين",   "خارج از", "تهي باشد",       "تهي نباشد"};
 
 // The platform's Gregorian short date of Day, quoted for a filter.
 std::string QuotedDate(TDate Day) {
@@ -186,8 +186,9 @@ void TOrdersFilterPage::BuildFilterGroup() {
   }
   ExZarDatePicker2->setObjectName("ExZarDatePicker2");
   ExZarDatePicker3->setObjectName("ExZarDatePicker3");
-  for (QObject* watched : {static_cast<QObject*>(ComboBox3), static_cast<QObject*>(ExZarDatePicker2),
-                           static_cast<QObject*>(ExZarDatePicker3)})
+  for (QObject* watched :
+       {static_cast<QObject*>(ComboBox3), static_cast<QObject*>(ExZarDatePicker2),
+        static_cast<QObject*>(ExZarDatePicker3)})
     watched->installEventFilter(this);
 
   const struct {
@@ -225,8 +226,8 @@ void TOrdersFilterPage::ComboBox3Change() {
 }
 
 void TOrdersFilterPage::SpeedButton15Click() {
-  const std::string text =
-      OrderFilterText(ComboBox3->currentIndex(), ExZarDatePicker2->Date(), ExZarDatePicker3->Date());
+  const std::string text = OrderFilterText(ComboBox3->currentIndex(), ExZarDatePicker2->Date(),
+                                           ExZarDatePicker3->Date());
   FOrders.SetFilter(text);
   if (!text.empty()) FOrders.SetFiltered(true);
   FGrid->viewport()->update();
@@ -241,7 +242,8 @@ bool TOrdersFilterPage::eventFilter(QObject* Watched, QEvent* Event) {
                                      : Watched == ExZarDatePicker3 ? ExZarDatePicker3
                                                                    : nullptr;
     // Enter applies the filter, unless it is meant for an open calendar or list.
-    const bool open = (picker && picker->DroppedDown()) || (Watched == ComboBox3 && ComboBox3->view()->isVisible());
+    const bool open = (picker && picker->DroppedDown()) ||
+                      (Watched == ComboBox3 && ComboBox3->view()->isVisible());
     if ((key == Qt::Key_Return || key == Qt::Key_Enter) && !open) {
       GuardedCall([this] { SpeedButton15Click(); });
       return true;

@@ -4,6 +4,7 @@
 
 namespace zar::demo {
 
+// clang-format off
 const std::array<std::string_view, SectionCount> PageTitles{
     "مجموعه تقويم جلالي زر",
     "روالهاي پايه تقويم جلالي",
@@ -12,9 +13,11 @@ const std::array<std::string_view, SectionCount> PageTitles{
     "تقويم ماهانه",
     "فيلدهاي تاريخ-زمان هجري شمسي و انتخابگر تاريخ متصل به داده",
 };
+// clang-format on
 
 namespace {
 
+// clang-format off
 constexpr std::pair<int, std::string_view> Descriptions[] = {
     {0, "با به کارگيري اين مجموعه، نرمافزارهاي شامل تاريخ هجري شمسي را با کمترين کدنويسي و "
         "صرف وقت و با کيفيت بسيار بالا توسعه دهيد."},
@@ -47,6 +50,7 @@ constexpr std::pair<int, std::string_view> Descriptions[] = {
          "است.\r\nبرنامه گزارشساز مورد استفاده شما نيز ميتواند مقدار فيلدها را - بدون نياز به "
          "کدنويسي - به صورت هجري شمسي نمايش دهد."},
 };
+// clang-format on
 
 }  // namespace
 

@@ -97,7 +97,9 @@ void TPickerPage::RadioGroup1Click() {
   ZarDatePicker1Change();
 }
 
-void TPickerPage::RadioGroup2Click() { ZarDatePicker1->SetUseSystemCalendar(RadioGroup2->ItemIndex() == 1); }
+void TPickerPage::RadioGroup2Click() {
+  ZarDatePicker1->SetUseSystemCalendar(RadioGroup2->ItemIndex() == 1);
+}
 
 void TPickerPage::RadioGroup3Click() {
   ZarDatePicker1->SetAutoMoveDirection(RadioGroup3->ItemIndex() == 0 ? amdDMY : amdYMD);

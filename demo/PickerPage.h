@@ -21,8 +21,8 @@ class TPickerPage : public QWidget {
   explicit TPickerPage(QWidget* parent = nullptr);
 
   TZarDatePicker* ZarDatePicker1;
-  QLineEdit* Edit2;  // the value in the solar calendar
-  QLineEdit* Edit1;  // the value in the Gregorian calendar
+  QLineEdit* Edit2;          // the value in the solar calendar
+  QLineEdit* Edit1;          // the value in the Gregorian calendar
   TRadioGroup* RadioGroup1;  // Kind
   TRadioGroup* RadioGroup2;  // calendar
   TRadioGroup* RadioGroup3;  // AutoMoveDirection

@@ -55,7 +55,8 @@ void TBandedReport::Prepare(TDataSet& DataSet, QSize PageSize) {
   }
   // Every page starts with the title; a page holds at least one record so
   // that a page too short for its bands cannot make the layout run forever.
-  const int perPage = std::max(1, (PageSize.height() - FTitle.Height) / std::max(1, FDetail.Height));
+  const int perPage =
+      std::max(1, (PageSize.height() - FTitle.Height) / std::max(1, FDetail.Height));
   int record = 0;
   do {
     TPreparedPage page;

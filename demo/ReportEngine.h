@@ -25,14 +25,14 @@ namespace zar::demo {
 // One text of a band: a fixed caption, or the display text of a field.
 struct TReportText {
   QString Name;
-  QRect Bounds;             // within the band
+  QRect Bounds;  // within the band
   QFont Font;
   QColor Color = Qt::black;
-  QColor Background;        // invalid: transparent
+  QColor Background;  // invalid: transparent
   Qt::Alignment Alignment = Qt::AlignLeft;
   bool RightToLeft = false;
-  QString Caption;          // for a caption
-  std::string FieldName;    // for a field; empty for a caption
+  QString Caption;        // for a caption
+  std::string FieldName;  // for a field; empty for a caption
 };
 
 enum class TBandType { Title, Detail };
@@ -78,8 +78,7 @@ class TBandedReport {
   void Print(QPagedPaintDevice& Device) const;
 
  private:
-  void RenderBand(QPainter& Painter, const TPlacedBand& Placed, double ScaleX,
-                  double ScaleY) const;
+  void RenderBand(QPainter& Painter, const TPlacedBand& Placed, double ScaleX, double ScaleY) const;
 
   TReportBand FTitle;
   TReportBand FDetail;

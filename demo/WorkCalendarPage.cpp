@@ -52,7 +52,9 @@ QImage PostGlyph(bool Tick) {
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing, false);
   for (int glyph = 0; glyph < 2; ++glyph) {
-    const QColor color = glyph == 1 ? QColor(128, 128, 128) : Tick ? QColor(0, 128, 0) : QColor(192, 0, 0);
+    const QColor color = glyph == 1 ? QColor(128, 128, 128)
+                         : Tick     ? QColor(0, 128, 0)
+                                    : QColor(192, 0, 0);
     painter.setPen(QPen(color, 2));
     const int x = glyph * 16;
     if (Tick) {
@@ -122,7 +124,8 @@ void TWorkCalendarPage::BuildCalendar() {
   ZarMonthCalendar4->SetAutoSize(false);
   ZarMonthCalendar4->setGeometry(24, -16, 233, 255);
   ZarMonthCalendar4->SetDefaultDrawing(false);
-  ZarMonthCalendar4->SetOptions({mcoWeekNumbers, mcoMultiSelect, mcoVerticalLine, mcoHorizontalLine});
+  ZarMonthCalendar4->SetOptions(
+      {mcoWeekNumbers, mcoMultiSelect, mcoVerticalLine, mcoHorizontalLine});
   ZarMonthCalendar4->SetTitleLayout(tlBottom);
   ZarMonthCalendar4->CalColors().SetTitleBackColor(Rgb(128, 128, 128));
   ZarMonthCalendar4->CalColors().SetTrailingTextColor(clSilver);
@@ -130,10 +133,13 @@ void TWorkCalendarPage::BuildCalendar() {
       DesignedFont("Courier New", 12, false, ChooseFormFamily(QFontDatabase::families())));
   ZarMonthCalendar4->setLayoutDirection(Qt::RightToLeft);
   ZarMonthCalendar4->OnClick = [this](TObject*) { ZarMonthCalendar4Click(); };
-  ZarMonthCalendar4->OnYMChanging = [this](TObject*, bool& allow) { ZarMonthCalendar4YMChanging(allow); };
+  ZarMonthCalendar4->OnYMChanging = [this](TObject*, bool& allow) {
+    ZarMonthCalendar4YMChanging(allow);
+  };
   ZarMonthCalendar4->OnYMChange = [this](TObject*) { ZarMonthCalendar4YMChange(); };
   ZarMonthCalendar4->OnDrawCalendarCell = [this](TObject*, const TRect& rect, TDate date,
-                                                 const std::string& text, TCalendarDrawState state) {
+                                                 const std::string& text,
+                                                 TCalendarDrawState state) {
     ZarMonthCalendar4DrawCalendarCell(rect, date, text, state);
   };
 
@@ -202,7 +208,8 @@ void TWorkCalendarPage::BuildLegend() {
     const int y = 72 + 24 * kind;
     auto* swatch = new TLegendSwatch(kind, this);
     swatch->setGeometry(x + w - 22, y, 20, 18);
-    AddLabel(this, kinds[kind], {x, y, w - 28, 18})->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    AddLabel(this, kinds[kind], {x, y, w - 28, 18})
+        ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   }
   AddLabel(this, "در تقويم اين ماه:", {x, 150, w, 18});
   QFont mark = ZarMonthCalendar4->font();
@@ -271,7 +278,8 @@ void TWorkCalendarPage::SetScrollPosition(int Position) {
   ScrollBar1->setValue(std::clamp(Position, 0, LastMonthIndex));
 }
 
-// ---- Loading and saving a month ------------------------------------------------------------------
+// ---- Loading and saving a month
+// ------------------------------------------------------------------
 
 void TWorkCalendarPage::LoadMonth() {
   if (!FMonth) return;
@@ -318,7 +326,8 @@ void TWorkCalendarPage::FormDestroy() {
   FreeDayInfos();
 }
 
-// ---- Month navigation -------------------------------------------------------------------------------
+// ---- Month navigation
+// -------------------------------------------------------------------------------
 
 void TWorkCalendarPage::ScrollBar1Change() {
   if (FUpdating) return;
@@ -352,7 +361,8 @@ void TWorkCalendarPage::ZarMonthCalendar4YMChanging(bool& AllowChange) {
       AllowChange = false;
       SetScrollPosition(MonthIndex(ZarMonthCalendar4->MonthStart()));
     }
-    if (TApplication* app = TApplication::Instance()) app->HandleException(std::current_exception());
+    if (TApplication* app = TApplication::Instance())
+      app->HandleException(std::current_exception());
     if (FUnsaved) return;
   }
   SetScrollPosition((year - FirstYear) * 12 + month - 1);
@@ -362,7 +372,8 @@ void TWorkCalendarPage::ZarMonthCalendar4YMChange() {
   try {
     LoadMonth();
   } catch (...) {
-    if (TApplication* app = TApplication::Instance()) app->HandleException(std::current_exception());
+    if (TApplication* app = TApplication::Instance())
+      app->HandleException(std::current_exception());
   }
   ZarMonthCalendar4->InvalidateDays(false, true);
 }
@@ -372,7 +383,8 @@ void TWorkCalendarPage::ZarMonthCalendar4Click() {
   RefreshFrame();
 }
 
-// ---- The frame --------------------------------------------------------------------------------------
+// ---- The frame
+// --------------------------------------------------------------------------------------
 
 void TWorkCalendarPage::ShowPostButtons(bool Show) {
   FPending = Show;
@@ -393,7 +405,8 @@ void TWorkCalendarPage::GatherSelection() {
 }
 
 void TWorkCalendarPage::EnableEditing(bool Enabled) {
-  for (QRadioButton* button : {RadioButton1, RadioButton2, RadioButton3}) button->setEnabled(Enabled);
+  for (QRadioButton* button : {RadioButton1, RadioButton2, RadioButton3})
+    button->setEnabled(Enabled);
   HoursInfoFrame->setEnabled(Enabled);
 }
 
@@ -412,7 +425,8 @@ void TWorkCalendarPage::RefreshFrame() {
 
 void TWorkCalendarPage::ShowMergedInfo(TDayWorkInfo Info, const TMergedDays& States) {
   const auto updating = SetForScope(FUpdating);
-  QRadioButton* ticked = States.TypeState == zardemo::esUniform ? TypeButton(Info.WorkingType) : nullptr;
+  QRadioButton* ticked =
+      States.TypeState == zardemo::esUniform ? TypeButton(Info.WorkingType) : nullptr;
   if (!ticked) {
     for (QRadioButton* button : {RadioButton1, RadioButton2, RadioButton3}) {
       button->setAutoExclusive(false);
@@ -439,8 +453,9 @@ void TWorkCalendarPage::ShowMergedInfo(TDayWorkInfo Info, const TMergedDays& Sta
   for (int c = 0; c < 2; ++c)
     for (int r = 0; r < zardemo::HourRows; ++r)
       HoursInfoFrame->HourEdit(c, r)->setText(
-          States.State(c, r) != zardemo::esUniform ? QString()
-                                                   : QString::fromStdString(zardemo::MinutesToStr(Info.Value(c, r))));
+          States.State(c, r) != zardemo::esUniform
+              ? QString()
+              : QString::fromStdString(zardemo::MinutesToStr(Info.Value(c, r))));
 }
 
 bool TWorkCalendarPage::IsWeekdayCustom(Word WeekDay) const {
@@ -492,8 +507,9 @@ void TWorkCalendarPage::PostEdits() {
   const TDayWorkInfo posted = ReadFrame();
   // An edit left empty because the days differ stands for each day's own
   // value, not for "no time": the frame is then checked day by day below.
-  const bool anyMixed = std::any_of(FMerged.EditStates.begin(), FMerged.EditStates.end(),
-                                    [](zardemo::TEditState state) { return state == zardemo::esMixed; });
+  const bool anyMixed =
+      std::any_of(FMerged.EditStates.begin(), FMerged.EditStates.end(),
+                  [](zardemo::TEditState state) { return state == zardemo::esMixed; });
   if (!anyMixed) ValidateHours(posted);
   // Each selected day keeps its own value wherever the days differed and
   // the user left the edit alone; the result is checked as a whole before
@@ -529,7 +545,8 @@ void TWorkCalendarPage::CancelEdits() {
   ShowPostButtons(false);
 }
 
-// ---- Editing handlers -------------------------------------------------------------------------------
+// ---- Editing handlers
+// -------------------------------------------------------------------------------
 
 void TWorkCalendarPage::HoursInfoFrameedStart1Change(QLineEdit* Edit) {
   if (FUpdating) return;
@@ -543,7 +560,8 @@ void TWorkCalendarPage::HoursInfoFrameedStart1Enter(QLineEdit* Edit) {
   const int tag = TfmcMultiSelectHI::TagOf(Edit);
   if (tag < 0 || FMerged.State(tag % 10, tag / 10) != zardemo::esMixed) return;
   const auto updating = SetForScope(FUpdating);
-  Edit->setText(QString::fromStdString(zardemo::MinutesToStr(FMerged.Info.Value(tag % 10, tag / 10))));
+  Edit->setText(
+      QString::fromStdString(zardemo::MinutesToStr(FMerged.Info.Value(tag % 10, tag / 10))));
   Edit->selectAll();
 }
 
@@ -562,12 +580,13 @@ void TWorkCalendarPage::HoursInfoFrameedStart1KeyPress(QLineEdit* Edit) {
 void TWorkCalendarPage::RadioButton1Click() {
   if (!FUpdating) {
     FMerged.TypeState = zardemo::esEdited;
-      ShowPostButtons(true);
+    ShowPostButtons(true);
   }
   EnableHourEdits(RadioButton3->isChecked());
 }
 
-// ---- Cell drawing -------------------------------------------------------------------------------------
+// ---- Cell drawing
+// -------------------------------------------------------------------------------------
 
 void TWorkCalendarPage::ZarMonthCalendar4DrawCalendarCell(const TRect& Rect, TDate CellDate,
                                                           const std::string& CellText,

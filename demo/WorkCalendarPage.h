@@ -102,8 +102,8 @@ class TWorkCalendarPage : public QWidget {
   void ZarMonthCalendar4Click();
   void ZarMonthCalendar4YMChanging(bool& AllowChange);
   void ZarMonthCalendar4YMChange();
-  void ZarMonthCalendar4DrawCalendarCell(const TRect& Rect, TDate CellDate, const std::string& CellText,
-                                         TCalendarDrawState State);
+  void ZarMonthCalendar4DrawCalendarCell(const TRect& Rect, TDate CellDate,
+                                         const std::string& CellText, TCalendarDrawState State);
   void ScrollBar1Change();
   void RadioButton1Click();
   void HoursInfoFrameedStart1Change(QLineEdit* Edit);

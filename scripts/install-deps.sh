@@ -9,7 +9,7 @@ packages=(
   libpugixml-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libicu-dev libjalali-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   fonts-noto-core fonts-farsiweb
   poppler-utils
 )

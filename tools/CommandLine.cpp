@@ -70,7 +70,8 @@ std::string Shown(std::string_view text) {
   std::size_t length = 0;
   std::size_t characters = 0;
   while (length < text.size()) {
-    if ((static_cast<unsigned char>(text[length]) & 0xC0) != 0x80 && characters++ == ShownLimit) break;
+    if ((static_cast<unsigned char>(text[length]) & 0xC0) != 0x80 && characters++ == ShownLimit)
+      break;
     ++length;
   }
   std::string result = "'" + std::string(text.substr(0, length));
@@ -111,7 +112,8 @@ TDateTime ReadGregorianDate(std::string_view text) {
   Word y = 0, m = 0, d = 0;
   ReadYmd(text, y, m, d);
   TDateTime value = 0;
-  if (!TryEncodeDate(y, m, d, value)) throw BadInput(Shown(text) + " is not a valid Gregorian date");
+  if (!TryEncodeDate(y, m, d, value))
+    throw BadInput(Shown(text) + " is not a valid Gregorian date");
   return value;
 }
 
@@ -128,7 +130,9 @@ TShownDays SolarDays() {
   return {"solar", ZarEncodeDate(1, 1, 1), last + 1};
 }
 
-TShownDays GregorianDays() { return {"Gregorian", EncodeDate(1, 1, 1), EncodeDate(9999, 12, 31) + 1}; }
+TShownDays GregorianDays() {
+  return {"Gregorian", EncodeDate(1, 1, 1), EncodeDate(9999, 12, 31) + 1};
+}
 
 // Outside those years a formatter has no date to show (it would print
 // zeros); the value is refused instead. The day of a value is its whole
@@ -174,7 +178,8 @@ void Expect(const std::vector<std::string>& args, std::size_t least, std::size_t
     if (IsOption(args[i])) throw BadInput("unknown option " + Shown(args[i]) + SSeeHelp);
   const std::size_t given = args.size() - 1;
   if (given >= least && given <= most) return;
-  const std::string count = least == most ? std::to_string(least) : "at most " + std::to_string(most);
+  const std::string count =
+      least == most ? std::to_string(least) : "at most " + std::to_string(most);
   throw BadInput(Shown(args[0]) + " takes " + count + (most == 1 ? " argument" : " arguments") +
                  ", not " + std::to_string(given) + SSeeHelp);
 }
@@ -218,7 +223,8 @@ std::string Bounded(std::string message, const std::vector<std::string>& args) {
   for (const std::string& arg : args) {
     if (arg.size() <= ShownLimit) continue;
     const std::string quoted = "'" + arg + "'";
-    for (std::size_t at = message.find(quoted); at != std::string::npos; at = message.find(quoted, at + 1))
+    for (std::size_t at = message.find(quoted); at != std::string::npos;
+         at = message.find(quoted, at + 1))
       message.replace(at, quoted.size(), Shown(arg));
   }
   // Whatever else a message holds, it stays one short line.

@@ -62,10 +62,10 @@ constexpr Civil CivilFromDays(int z) noexcept {
 
 // ---- The shared inputs ---------------------------------------------------------
 struct Inputs {
-  std::vector<int> serials;             // days between 1300/1/1 and 1500/12/29
+  std::vector<int> serials;                // days between 1300/1/1 and 1500/12/29
   std::vector<std::array<Word, 3>> solar;  // the same days as solar Y/M/D
-  std::vector<Civil> gregorian;         // the same days as Gregorian Y/M/D
-  std::vector<std::string> texts;       // "1403/01/01"-style texts
+  std::vector<Civil> gregorian;            // the same days as Gregorian Y/M/D
+  std::vector<std::string> texts;          // "1403/01/01"-style texts
   std::vector<QString> qtTexts;
   std::vector<icu::UnicodeString> icuTexts;
   // The same texts in Persian digits ("۱۴۰۳/۰۱/۰۱").
@@ -281,7 +281,9 @@ void FormatPersianQt(benchmark::State& state) {
 }
 void FormatPersianIcu(benchmark::State& state) {
   auto format = IcuFormat("yyyy/MM/dd", "fa_IR@calendar=persian");
-  const auto instant = [](std::size_t k) { return (In().serials[k] + UnixDayOfSerialZero) * MsPerDay; };
+  const auto instant = [](std::size_t k) {
+    return (In().serials[k] + UnixDayOfSerialZero) * MsPerDay;
+  };
   icu::UnicodeString first;
   format->format(instant(0), first);
   if (first != In().icuPersianTexts[0]) state.SkipWithError("ICU did not write Persian digits");
@@ -379,7 +381,8 @@ void Register() {
   add("FormatShort/libjalali", [](benchmark::State& s) { FormatLibjalali(s, "%Y/%m/%d"); });
   // Long dates with Persian weekday and month names.
   add("FormatLong/Zar", [](benchmark::State& s) { FormatZar(s, "dddd d mmmm yyyy"); });
-  add("FormatLong/Qt", [persian](benchmark::State& s) { FormatQt(s, "dddd d MMMM yyyy", persian); });
+  add("FormatLong/Qt",
+      [persian](benchmark::State& s) { FormatQt(s, "dddd d MMMM yyyy", persian); });
   add("FormatLong/ICU", [](benchmark::State& s) {
     FormatIcu(s, "EEEE d MMMM yyyy", "fa_IR@calendar=persian;numbers=latn");
   });
@@ -417,13 +420,12 @@ int main(int argc, char** argv) {
 
   // Targets as speed-ups of the project over each peer (medians of this run).
   const std::vector<zar::bench::Target> targets = {
-      {"Decode", "Hinnant", 1 / 1.5}, {"Decode", "Qt", 2.5},  {"Decode", "ICU", 20},
-      {"Encode", "Hinnant", 1 / 1.5}, {"Encode", "Qt", 2.5},  {"Encode", "ICU", 20},
-      {"FormatShort", "Qt", 3},       {"FormatShort", "ICU", 10},
-      {"FormatLong", "Qt", 3},        {"FormatLong", "ICU", 10},
-      {"Parse", "Qt", 10},            {"Parse", "ICU", 20},
-      {"FormatPersian", "Qt", 3},     {"FormatPersian", "ICU", 10},
-      {"ParsePersian", "Qt", 10},     {"ParsePersian", "ICU", 20},
+      {"Decode", "Hinnant", 1 / 1.5}, {"Decode", "Qt", 2.5},        {"Decode", "ICU", 20},
+      {"Encode", "Hinnant", 1 / 1.5}, {"Encode", "Qt", 2.5},        {"Encode", "ICU", 20},
+      {"FormatShort", "Qt", 3},       {"FormatShort", "ICU", 10},   {"FormatLong", "Qt", 3},
+      {"FormatLong", "ICU", 10},      {"Parse", "Qt", 10},          {"Parse", "ICU", 20},
+      {"FormatPersian", "Qt", 3},     {"FormatPersian", "ICU", 10}, {"ParsePersian", "Qt", 10},
+      {"ParsePersian", "ICU", 20},
   };
   const bool met = zar::bench::PrintTargetTable(collector, targets);
   std::printf("\n%s\n", met ? "All targets met." : "Some targets were NOT met.");

@@ -17,8 +17,8 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <utility>
 #include <string>
+#include <utility>
 
 #include "BenchOrders.h"
 #include "DemoDataSets.h"
@@ -34,7 +34,8 @@ constexpr const char* ShipDateRange = "((ShipDate >= '2010/01/01') AND (ShipDate
 
 const std::filesystem::path& WorkDirectory() {
   static const std::filesystem::path directory = [] {
-    auto path = std::filesystem::temp_directory_path() / ("zardata-bench-" + std::to_string(::getpid()));
+    auto path =
+        std::filesystem::temp_directory_path() / ("zardata-bench-" + std::to_string(::getpid()));
     std::filesystem::create_directories(path);
     return path;
   }();
@@ -65,7 +66,8 @@ void OrdersCycleZar(benchmark::State& state) {
     orders.SetFiltered(true);
     std::size_t bytes = 0;
     for (orders.First(); !orders.Eof(); orders.Next())
-      for (std::size_t f = 0; f < orders.FieldCount(); ++f) bytes += orders.Fields(f).DisplayText().size();
+      for (std::size_t f = 0; f < orders.FieldCount(); ++f)
+        bytes += orders.Fields(f).DisplayText().size();
     benchmark::DoNotOptimize(bytes);
     visible = static_cast<std::size_t>(orders.RecordCount());
     orders.First();
@@ -106,13 +108,15 @@ void AppendPost(benchmark::State& state, int rows) {
 void AppendPostMillion(benchmark::State& state) { AppendPost(state, 1000000); }
 void AppendPostHundredThousand(benchmark::State& state) { AppendPost(state, 100000); }
 
-constexpr const char* PacketHead = "<?xml version=\"1.0\" standalone=\"yes\"?>\n<DATAPACKET Version=\"2.0\">";
+constexpr const char* PacketHead =
+    "<?xml version=\"1.0\" standalone=\"yes\"?>\n<DATAPACKET Version=\"2.0\">";
 
 // Count string field definitions and one row.
 std::string FieldsPacket(int count) {
   std::string text = std::string(PacketHead) + "<METADATA><FIELDS>";
   for (int i = 0; i < count; ++i)
-    text += "<FIELD attrname=\"Field" + std::to_string(i) + "\" fieldtype=\"string\" WIDTH=\"20\"/>";
+    text +=
+        "<FIELD attrname=\"Field" + std::to_string(i) + "\" fieldtype=\"string\" WIDTH=\"20\"/>";
   text += "</FIELDS><PARAMS/></METADATA><ROWDATA><ROW";
   for (int i = count - 1; i >= 0; i -= 7) text += " Field" + std::to_string(i) + "=\"x\"";
   return text + "/></ROWDATA></DATAPACKET>";
@@ -120,8 +124,9 @@ std::string FieldsPacket(int count) {
 
 // The days file's fields with Count parameters.
 std::string ParamsPacket(int count) {
-  std::string text = std::string(PacketHead) +
-                     "<METADATA><FIELDS><FIELD attrname=\"Date\" fieldtype=\"date\"/></FIELDS><PARAMS";
+  std::string text =
+      std::string(PacketHead) +
+      "<METADATA><FIELDS><FIELD attrname=\"Date\" fieldtype=\"date\"/></FIELDS><PARAMS";
   for (int i = 0; i < count; ++i) text += " P" + std::to_string(i) + "=\"1\"";
   return text + "/></METADATA><ROWDATA/></DATAPACKET>";
 }
@@ -134,7 +139,8 @@ std::string NestedPacket(int count) {
                      "<FIELD attrname=\"Start\" fieldtype=\"time\"/></FIELDS></FIELD></FIELDS>"
                      "<PARAMS/></METADATA><ROWDATA>";
   for (int i = 0; i < count; ++i)
-    text += "<ROW Day=\"1\"><Details><ROW Start=\"08:00:00000\"/><ROW Start=\"14:00:00000\"/></Details></ROW>";
+    text +=
+        "<ROW Day=\"1\"><Details><ROW Start=\"08:00:00000\"/><ROW Start=\"14:00:00000\"/></Details></ROW>";
   return text + "</ROWDATA></DATAPACKET>";
 }
 
@@ -165,8 +171,9 @@ void ReportMemory() {
   malloc_trim(0);
   const long open = StatusKilobytes("VmRSS:");
   std::printf("orders.xml: %d orders, %.1f MB\n", orders.RecordCount(), fileSize / 1e6);
-  std::printf("memory while opening (peak, pugixml document included): %.2fx the file (target <= 4)\n",
-              (peak - baseline) * 1024.0 / fileSize);
+  std::printf(
+      "memory while opening (peak, pugixml document included): %.2fx the file (target <= 4)\n",
+      (peak - baseline) * 1024.0 / fileSize);
   std::printf("memory of the open dataset:                            %.2fx the file\n\n",
               (open - baseline) * 1024.0 / fileSize);
 }
@@ -197,15 +204,18 @@ int main(int argc, char** argv) {
   };
   addOnce("AppendPost/Zar", AppendPostMillion);
   addOnce("AppendPost/tenth", AppendPostHundredThousand);
-  const std::pair<const char*, std::string (*)(int)> reads[] = {
-      {"ReadFieldDefs", FieldsPacket}, {"ReadParams", ParamsPacket}, {"ReadNestedRows", NestedPacket}};
+  const std::pair<const char*, std::string (*)(int)> reads[] = {{"ReadFieldDefs", FieldsPacket},
+                                                                {"ReadParams", ParamsPacket},
+                                                                {"ReadNestedRows", NestedPacket}};
   // Large enough that the smaller case does not fit in the caches either.
   const int sizes[] = {100000, 200000, 100000};
   for (int i = 0; i < 3; ++i) {
     const std::string large = reads[i].second(sizes[i]);
     const std::string small = reads[i].second(sizes[i] / 10);
-    addOnce(std::string(reads[i].first) + "/Zar", [large](benchmark::State& state) { Read(state, large); });
-    addOnce(std::string(reads[i].first) + "/tenth", [small](benchmark::State& state) { Read(state, small); });
+    addOnce(std::string(reads[i].first) + "/Zar",
+            [large](benchmark::State& state) { Read(state, large); });
+    addOnce(std::string(reads[i].first) + "/tenth",
+            [small](benchmark::State& state) { Read(state, small); });
   }
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;

@@ -67,8 +67,10 @@ struct TOrdersData {
     }
     const Word years[2][2] = {{2010, 2015}, {2004, 2006}};
     for (int i = 0; i < 2; ++i) {
-      SolarBounds[i][0] = QString::fromStdString(ZarFormatDateTime("yyyy/mm/dd", EncodeDate(years[i][0], 1, 1)));
-      SolarBounds[i][1] = QString::fromStdString(ZarFormatDateTime("yyyy/mm/dd", EncodeDate(years[i][1], 12, 31)));
+      SolarBounds[i][0] =
+          QString::fromStdString(ZarFormatDateTime("yyyy/mm/dd", EncodeDate(years[i][0], 1, 1)));
+      SolarBounds[i][1] =
+          QString::fromStdString(ZarFormatDateTime("yyyy/mm/dd", EncodeDate(years[i][1], 12, 31)));
     }
   }
 };
@@ -260,8 +262,8 @@ int main(int argc, char** argv) {
   benchmark::Shutdown();
   // Targets: each step no slower than the plain-Qt way.
   const bool met = zar::bench::PrintTargetTable(collector, {{"FirstScreen", "QtStrings", 1.0},
-                                                           {"PageScroll", "QtStrings", 1.0},
-                                                           {"ShipDateFilter", "QtStrings", 1.0}});
+                                                            {"PageScroll", "QtStrings", 1.0},
+                                                            {"ShipDateFilter", "QtStrings", 1.0}});
   std::printf("\n%s\n", met ? "All targets met." : "Some targets were NOT met.");
   return 0;
 }

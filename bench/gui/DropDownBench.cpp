@@ -28,7 +28,8 @@ class PaintWatch : public QObject {
 
  protected:
   bool eventFilter(QObject* o, QEvent* e) override {
-    if (e->type() == QEvent::Paint && o->isWidgetType() && static_cast<QWidget*>(o)->window() != Host)
+    if (e->type() == QEvent::Paint && o->isWidgetType() &&
+        static_cast<QWidget*>(o)->window() != Host)
       Painted = true;
     return false;
   }
@@ -56,8 +57,8 @@ double OpenSeconds(QWidget* control, PaintWatch& watch) {
   const auto start = std::chrono::steady_clock::now();
   if (qobject_cast<QDateEdit*>(control)) {
     const QPointF arrow(control->width() - 6, control->height() / 2);
-    QMouseEvent press(QEvent::MouseButtonPress, arrow, control->mapToGlobal(arrow),
-                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent press(QEvent::MouseButtonPress, arrow, control->mapToGlobal(arrow), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(control, &press);
   } else {
     QKeyEvent press(QEvent::KeyPress, Qt::Key_Down, Qt::AltModifier);
@@ -137,10 +138,9 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   // Five repetitions, so that the table compares medians.
-  for (const auto& [name, function] : {std::pair{"FirstOpen/Zar", &FirstOpenZar},
-                                       std::pair{"FirstOpen/QDateEdit", &FirstOpenQt},
-                                       std::pair{"Open/Zar", &OpenZar},
-                                       std::pair{"Open/QDateEdit", &OpenQt}})
+  for (const auto& [name, function] :
+       {std::pair{"FirstOpen/Zar", &FirstOpenZar}, std::pair{"FirstOpen/QDateEdit", &FirstOpenQt},
+        std::pair{"Open/Zar", &OpenZar}, std::pair{"Open/QDateEdit", &OpenQt}})
     benchmark::RegisterBenchmark(name, function)
         ->UseManualTime()
         ->Unit(benchmark::kMicrosecond)

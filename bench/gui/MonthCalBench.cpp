@@ -50,8 +50,8 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   // Five repetitions, so that the table compares medians.
-  for (const auto& [name, function] : {std::pair{"Repaint/Zar", &RepaintZar},
-                                       std::pair{"Repaint/QCalendarWidget", &RepaintQt}})
+  for (const auto& [name, function] :
+       {std::pair{"Repaint/Zar", &RepaintZar}, std::pair{"Repaint/QCalendarWidget", &RepaintQt}})
     benchmark::RegisterBenchmark(name, function)->Repetitions(5)->MinTime(0.1);
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;

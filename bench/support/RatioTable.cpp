@@ -36,8 +36,8 @@ bool PrintTargetTable(const MedianCollector& results, const std::vector<Target>&
     const double zar = results.Median(t.benchCase + "/Zar");
     const double peer = results.Median(t.benchCase + "/" + t.peer);
     if (zar <= 0 || peer <= 0) {
-      std::printf("%-13s %-10s %12s %12s %9s %8.2f  not run\n", t.benchCase.c_str(),
-                  t.peer.c_str(), "-", "-", "-", t.factor);
+      std::printf("%-13s %-10s %12s %12s %9s %8.2f  not run\n", t.benchCase.c_str(), t.peer.c_str(),
+                  "-", "-", "-", t.factor);
       allMet = false;
       continue;
     }

@@ -65,9 +65,7 @@ TDateTime QDateTimeToDateTime(const QDateTime& DateTime) {
   return value;
 }
 
-QVariant DateTimeToVariant(TDateTime Value) {
-  return QVariant::fromValue(TDateTimeValue{Value});
-}
+QVariant DateTimeToVariant(TDateTime Value) { return QVariant::fromValue(TDateTimeValue{Value}); }
 
 bool TryVariantToDateTime(const QVariant& Variant, TDateTime& Value) noexcept {
   switch (Variant.metaType().id()) {

@@ -64,8 +64,7 @@ QVariant TZarDateDelegate::MergeValue(const QVariant& Original, TDateTime Edited
         result.setDate(DateTimeToQDate(merged));
         return result;
       }
-      return DateTimeToQDateTime(merged,
-                                 original.isValid() ? original.timeSpec() : Qt::LocalTime);
+      return DateTimeToQDateTime(merged, original.isValid() ? original.timeSpec() : Qt::LocalTime);
     }
     default: return DateTimeToVariant(merged);
   }

@@ -2,8 +2,8 @@
 
 #include <QApplication>
 
-#include "Exceptions.h"
 #include "ExZarDatePicker.h"
+#include "Exceptions.h"
 #include "GregorianDates.h"
 #include "HostControls.h"
 #include "ScopeExit.h"

@@ -39,7 +39,8 @@ TDate TighterMax(TDate date, TDateTime dateTime) {
 
 void TCustomExZarDatePicker::CreateWnd() {
   TCustomZarDatePicker::CreateWnd();
-  if (FCalendar && FCalendar->parentWidget() != this) FCalendar->setParent(this, FCalendar->windowFlags());
+  if (FCalendar && FCalendar->parentWidget() != this)
+    FCalendar->setParent(this, FCalendar->windowFlags());
 }
 
 bool TCustomExZarDatePicker::IsInsideCalendar(const QWidget* w) const {

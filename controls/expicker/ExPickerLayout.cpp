@@ -19,7 +19,8 @@ TButtonRects ComputeButtonRects(int clientWidth, int clientHeight, int buttonWid
     rects[bpUp] = {column.Left, 0, column.Right, ch / 2};
     rects[bpDown] = {column.Left, ch / 2, column.Right, ch};
   }
-  if (showCheckBox) rects[bpCheckBox] = rightToLeft ? TRect{cw - bw, 0, cw, ch} : TRect{0, 0, bw, ch};
+  if (showCheckBox)
+    rects[bpCheckBox] = rightToLeft ? TRect{cw - bw, 0, cw, ch} : TRect{0, 0, bw, ch};
   return rects;
 }
 

@@ -25,9 +25,9 @@ void ReserveButtonColumns(TRect& textArea, TRect& switchMark, int buttonWidth,
 
 // Where the drop-down calendar goes, in screen coordinates.
 struct TDropDownPlacement {
-  QRect Picker;   // the picker's frame on the screen
-  QSize Calendar; // the calendar's real size
-  QRect Screen;   // the screen that holds the picker (its available area)
+  QRect Picker;    // the picker's frame on the screen
+  QSize Calendar;  // the calendar's real size
+  QRect Screen;    // the screen that holds the picker (its available area)
   TDropDownAlign Align = daLeft;
   bool RightToLeft = false;
 };

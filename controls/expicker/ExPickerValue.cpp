@@ -58,7 +58,9 @@ void TCustomExZarDatePicker::SetButtonWidth(int value) {
 
 TMonthCalendarColors& TCustomExZarDatePicker::CalColors() { return FCalendar->CalColors(); }
 
-const TMonthCalendarColors& TCustomExZarDatePicker::CalColors() const { return FCalendar->CalColors(); }
+const TMonthCalendarColors& TCustomExZarDatePicker::CalColors() const {
+  return FCalendar->CalColors();
+}
 
 void TCustomExZarDatePicker::SetCalColors(const TMonthCalendarColors& value) {
   FCalendar->SetCalColors(value);
@@ -122,7 +124,8 @@ void TCustomExZarDatePicker::SetUseSystemCalendar(bool value) {
   if (FDroppedDown) FCalendar->SetUseSystemCalendar(UseSystemCalendar());
 }
 
-void TCustomExZarDatePicker::DoGetMonthInfo(TObject*, Word Year, Word Month, Cardinal& MonthBoldDays) {
+void TCustomExZarDatePicker::DoGetMonthInfo(TObject*, Word Year, Word Month,
+                                            Cardinal& MonthBoldDays) {
   if (OnGetMonthInfo) OnGetMonthInfo(this, Year, Month, MonthBoldDays);
 }
 

@@ -82,7 +82,7 @@ class TCustomExZarDatePicker : public TCustomZarDatePicker {
   bool IsNull() const override;
   void SetIsNull(bool value) override;
 
-  TNotifyEvent OnCloseUp;   // after the calendar closed
+  TNotifyEvent OnCloseUp;  // after the calendar closed
   // Before the calendar opens; hiding or disabling the picker there prevents it.
   TNotifyEvent OnDropDown;
   // Asked for the bold days of each month the open calendar shows.

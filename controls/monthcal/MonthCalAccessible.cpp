@@ -179,7 +179,9 @@ QAccessible::State TMonthCalAccessible::state() const {
   return s;
 }
 
-int TMonthCalAccessible::selectedCellCount() const { return static_cast<int>(selectedCells().size()); }
+int TMonthCalAccessible::selectedCellCount() const {
+  return static_cast<int>(selectedCells().size());
+}
 
 QList<QAccessibleInterface*> TMonthCalAccessible::selectedCells() const {
   QList<QAccessibleInterface*> cells;
@@ -210,7 +212,8 @@ QStringList TMonthCalAccessible::actionNames() const {
         << QAccessibleActionInterface::previousPageAction();
   if (calendar->Options().Contains(mcoMonthPopupMenu) && calendar->MonthMenu())
     names << QAccessibleActionInterface::showMenuAction();
-  if (calendar->Options().Contains(mcoYearEditor) && calendar->YearEdit()) names << EditYearAction();
+  if (calendar->Options().Contains(mcoYearEditor) && calendar->YearEdit())
+    names << EditYearAction();
   return names;
 }
 
@@ -234,7 +237,8 @@ void TMonthCalAccessible::doAction(const QString& actionName) {
 
 QStringList TMonthCalAccessible::keyBindingsForAction(const QString& actionName) const {
   if (actionName == QAccessibleActionInterface::nextPageAction()) return {QStringLiteral("PgDown")};
-  if (actionName == QAccessibleActionInterface::previousPageAction()) return {QStringLiteral("PgUp")};
+  if (actionName == QAccessibleActionInterface::previousPageAction())
+    return {QStringLiteral("PgUp")};
   if (actionName == QAccessibleActionInterface::showMenuAction()) return {QStringLiteral("F4")};
   if (actionName == EditYearAction()) return {QStringLiteral("F2")};
   return QAccessibleWidget::keyBindingsForAction(actionName);
@@ -341,7 +345,8 @@ QAccessible::State TMonthCalCellAccessible::state() const {
 }
 
 void* TMonthCalCellAccessible::interface_cast(QAccessible::InterfaceType type) {
-  if (type == QAccessible::TableCellInterface) return static_cast<QAccessibleTableCellInterface*>(this);
+  if (type == QAccessible::TableCellInterface)
+    return static_cast<QAccessibleTableCellInterface*>(this);
   if (type == QAccessible::ActionInterface) return static_cast<QAccessibleActionInterface*>(this);
   return nullptr;
 }
@@ -386,13 +391,16 @@ void TMonthCalAccessible::NameTitleParts(TCustomZarMonthCalendar* calendar) {
   // The button whose arrow points in the reading direction goes forward.
   const bool rightToLeft = calendar->UseRightToLeftAlignment();
   if (TSpeedButton* left = calendar->LeftMonthButton())
-    left->setAccessibleName(rightToLeft ? QStringLiteral("Next month") : QStringLiteral("Previous month"));
+    left->setAccessibleName(rightToLeft ? QStringLiteral("Next month")
+                                        : QStringLiteral("Previous month"));
   if (TSpeedButton* right = calendar->RightMonthButton())
-    right->setAccessibleName(rightToLeft ? QStringLiteral("Previous month") : QStringLiteral("Next month"));
+    right->setAccessibleName(rightToLeft ? QStringLiteral("Previous month")
+                                         : QStringLiteral("Next month"));
   if (TYearEdit* year = calendar->YearEdit()) year->setAccessibleName(QStringLiteral("Year"));
 }
 
-TMonthCalTitleAccessible::TMonthCalTitleAccessible(QWidget* panel, TCustomZarMonthCalendar* calendar)
+TMonthCalTitleAccessible::TMonthCalTitleAccessible(QWidget* panel,
+                                                   TCustomZarMonthCalendar* calendar)
     : QAccessibleWidget(panel, QAccessible::TitleBar), FCalendar(calendar) {}
 
 QString TMonthCalTitleAccessible::text(QAccessible::Text t) const {

@@ -25,7 +25,7 @@ TMonthCalendarColors::TMonthCalendarColors(TCustomZarMonthCalendar* Calendar)
     : FCalendar(Calendar),
       // The title text and the grid's background are the palette's, so a
       // dark or high-contrast palette keeps the days and the title legible.
-      FColors{clRed, clWindowText, clActiveCaption, clCaptionText, clWindow, clInactiveCaptionText,
+      FColors{clRed,  clWindowText, clActiveCaption, clCaptionText, clWindow, clInactiveCaptionText,
               clNone, clWindowText, clActiveCaption} {}
 
 void TMonthCalendarColors::Assign(const TObject* Source) {

@@ -19,8 +19,16 @@ class TMonthCalendarColors : public QObject {
  public:
   // The colours by their index, the position of each property.
   enum : int {
-    CircleIndex, TextIndex, TitleBackIndex, TitleTextIndex, MonthBackIndex,
-    TrailingTextIndex, BoldDaysIndex, LinesIndex, FixedTextIndex, ColorCount
+    CircleIndex,
+    TextIndex,
+    TitleBackIndex,
+    TitleTextIndex,
+    MonthBackIndex,
+    TrailingTextIndex,
+    BoldDaysIndex,
+    LinesIndex,
+    FixedTextIndex,
+    ColorCount
   };
 
   // The default colours, shown by Calendar (may be null: shown by none).
@@ -35,15 +43,15 @@ class TMonthCalendarColors : public QObject {
   // The colour of Index 0..8; std::out_of_range for another index.
   TColor Color(int Index) const { return FColors.at(static_cast<std::size_t>(Index)); }
 
-  TColor CircleColor() const { return Color(CircleIndex); }            // the today circle
-  TColor TextColor() const { return Color(TextIndex); }                // days, today line
-  TColor TitleBackColor() const { return Color(TitleBackIndex); }      // title, selected days
-  TColor TitleTextColor() const { return Color(TitleTextIndex); }      // title text, selected text
-  TColor MonthBackColor() const { return Color(MonthBackIndex); }      // background of the grid
+  TColor CircleColor() const { return Color(CircleIndex); }        // the today circle
+  TColor TextColor() const { return Color(TextIndex); }            // days, today line
+  TColor TitleBackColor() const { return Color(TitleBackIndex); }  // title, selected days
+  TColor TitleTextColor() const { return Color(TitleTextIndex); }  // title text, selected text
+  TColor MonthBackColor() const { return Color(MonthBackIndex); }  // background of the grid
   TColor TrailingTextColor() const { return Color(TrailingTextIndex); }  // other months' days
-  TColor BoldDaysColor() const { return Color(BoldDaysIndex); }        // clNone: TextColor
-  TColor LinesColor() const { return Color(LinesIndex); }              // the grid lines
-  TColor FixedTextColor() const { return Color(FixedTextIndex); }      // day names, week numbers
+  TColor BoldDaysColor() const { return Color(BoldDaysIndex); }          // clNone: TextColor
+  TColor LinesColor() const { return Color(LinesIndex); }                // the grid lines
+  TColor FixedTextColor() const { return Color(FixedTextIndex); }        // day names, week numbers
   // Each setter is SetColor of its colour's index.
   void SetCircleColor(TColor Value) { SetColor(CircleIndex, Value); }
   void SetTextColor(TColor Value) { SetColor(TextIndex, Value); }

@@ -98,9 +98,7 @@ TDateTime TCustomZarMonthCalendar::CalIncMonth(TDateTime Date, Integer NumberOfM
   return Calendar().IncMonth(Date, NumberOfMonths);
 }
 
-bool TCustomZarMonthCalendar::CalIsLeapYear(Word Year) const {
-  return Calendar().IsLeapYear(Year);
-}
+bool TCustomZarMonthCalendar::CalIsLeapYear(Word Year) const { return Calendar().IsLeapYear(Year); }
 
 Word TCustomZarMonthCalendar::CalDaysInMonth(Word Year, Word Month) const {
   return Calendar().DaysInMonth(Year, Month);
@@ -293,7 +291,8 @@ void TCustomZarMonthCalendar::SetMonthBoldDays(Cardinal Value) {
     if ((changed >> (day - 1)) & 1U) InvalidateDay(day);
 }
 
-// ---- Repainting days ------------------------------------------------------------------------------
+// ---- Repainting days
+// ------------------------------------------------------------------------------
 
 void TCustomZarMonthCalendar::InvalidateDay(Word Day) {
   Word col, row;
@@ -314,7 +313,8 @@ void TCustomZarMonthCalendar::InvalidateDays(bool /*Erase: Qt always repaints th
   InvalidateRect(ToScreen(r));
 }
 
-// ---- Moving the date --------------------------------------------------------------------------------
+// ---- Moving the date
+// --------------------------------------------------------------------------------
 
 void TCustomZarMonthCalendar::GotoDate(TDateTime NewDate, bool Notify) {
   const TDateTime oldDate = FDate;
@@ -365,7 +365,8 @@ void TCustomZarMonthCalendar::Change() {
   emit clicked(DateTimeToQDate(FDate));
 }
 
-// ---- Date limits ----------------------------------------------------------------------------------------
+// ---- Date limits
+// ----------------------------------------------------------------------------------------
 
 bool TCustomZarMonthCalendar::IsValidDate(TDateTime Value) const {
   return !((FMaxDate != 0 && Value > FMaxDate) || (FMinDate != 0 && Value < FMinDate));
@@ -419,7 +420,8 @@ void TCustomZarMonthCalendar::MoveDateOntoLimit(TDate& Limit, TDate Value) {
   }
 }
 
-// ---- Other property setters ---------------------------------------------------------------------------------
+// ---- Other property setters
+// ---------------------------------------------------------------------------------
 
 void TCustomZarMonthCalendar::SetDate(TDate Value) {
   Value = WholeDay(Value);
@@ -469,7 +471,8 @@ void TCustomZarMonthCalendar::SetDefaultDrawing(bool Value) {
   Invalidate();
 }
 
-// ---- Day data -----------------------------------------------------------------------------------------------
+// ---- Day data
+// -----------------------------------------------------------------------------------------------
 
 namespace {
 

@@ -58,10 +58,10 @@ void TCustomZarMonthCalendar::Paint() {
   const int gridRight = ColCount() * (DefaultColWidth() + lineWidth);
   const int gridBottom = RowCount() * (DefaultRowHeight() + lineWidth) -
                          (FOptions.Contains(mcoToday) ? DefaultRowHeight() + lineWidth : 0);
-  DrawCells(0, FixedRows() - 1, fixedRight, fixedBottom, {gdFixed}, focused);         // corner
+  DrawCells(0, FixedRows() - 1, fixedRight, fixedBottom, {gdFixed}, focused);           // corner
   DrawCells(FixedCols(), FixedRows() - 1, gridRight, fixedBottom, {gdFixed}, focused);  // day names
-  DrawCells(0, FixedRows(), fixedRight, gridBottom, {gdFixed}, focused);               // week numbers
-  DrawCells(FixedCols(), FixedRows(), gridRight, gridBottom, {}, focused);             // days
+  DrawCells(0, FixedRows(), fixedRight, gridBottom, {gdFixed}, focused);    // week numbers
+  DrawCells(FixedCols(), FixedRows(), gridRight, gridBottom, {}, focused);  // days
 
   const TDateTime today = zar::Date();
   if (FOptions.Contains(mcoTodayCircle) && FGrid->InMonth(today)) {
@@ -193,8 +193,8 @@ void TCustomZarMonthCalendar::DoDrawCalendarCell(const TRect& Rect, const std::s
 void TCustomZarMonthCalendar::DrawTodayCircle(const TRect& R) {
   TCanvas& canvas = Canvas();
   const bool mirrored = canvas.Mirrored();
-  const TRect s = mirrored ? TRect{ClientWidth() - R.Right, R.Top, ClientWidth() - R.Left, R.Bottom}
-                           : R;
+  const TRect s =
+      mirrored ? TRect{ClientWidth() - R.Right, R.Top, ClientWidth() - R.Left, R.Bottom} : R;
   canvas.SetMirrored(false);
   canvas.Save();
   canvas.IntersectClipRect(s);
@@ -254,7 +254,8 @@ void TCustomZarMonthCalendar::DrawGridLines() {
       line(columnLine(k), fixedBottom - rh - lineWidth, columnLine(k), fixedBottom);
   if (vl) {
     const int end = today ? gridBottom - rh - lineWidth : gridBottom;
-    for (int k = FixedCols() + 1; k < ColCount(); ++k) line(columnLine(k), fixedBottom, columnLine(k), end);
+    for (int k = FixedCols() + 1; k < ColCount(); ++k)
+      line(columnLine(k), fixedBottom, columnLine(k), end);
   }
   if (wh && wk && canvas.RectVisible({0, fixedBottom, cw, ClientHeight()}))
     for (int j = 0; j <= RowCount() - FixedRows(); ++j) {

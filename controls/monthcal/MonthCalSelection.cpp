@@ -192,8 +192,7 @@ void TCustomZarMonthCalendar::MouseDown(TMouseButton Button, TShiftState Shift, 
 
 void TCustomZarMonthCalendar::MouseMove(TShiftState Shift, int X, int Y) {
   TCustomGrid::MouseMove(Shift, X, Y);
-  if (!SingleMode() && FMouseSelecting)
-    ExtendSelection(CurrentIndex());
+  if (!SingleMode() && FMouseSelecting) ExtendSelection(CurrentIndex());
 }
 
 void TCustomZarMonthCalendar::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
@@ -220,8 +219,7 @@ void TCustomZarMonthCalendar::KeyDown(Word& Key, TShiftState Shift) {
   }
   const bool shift = Shift.Contains(ssShift);
   if (shift) {
-    if (MultiMode() && SelectedCount() < 1)
-      ToggleCell(CurrentIndex());
+    if (MultiMode() && SelectedCount() < 1) ToggleCell(CurrentIndex());
     // Cleared, not restored: the month-change handlers run in this scope.
     FShiftSelecting = true;
     const TScopeExit selected([this] { FShiftSelecting = false; });
@@ -294,7 +292,8 @@ bool TCustomZarMonthCalendar::Wrap(Word Key) {
   return true;
 }
 
-// ---- Wheel ---------------------------------------------------------------------------------------
+// ---- Wheel
+// ---------------------------------------------------------------------------------------
 
 void TCustomZarMonthCalendar::StepMonths(TShiftState Shift, Integer Months) {
   CollapseSelection();
@@ -311,7 +310,8 @@ bool TCustomZarMonthCalendar::DoMouseWheelUp(TShiftState Shift, QPoint MousePos)
   return true;
 }
 
-// ---- Options -------------------------------------------------------------------------------------
+// ---- Options
+// -------------------------------------------------------------------------------------
 
 void TCustomZarMonthCalendar::SetOptions(TMonthCalOptions Value) {
   if (Value == FOptions) return;
@@ -351,7 +351,7 @@ void TCustomZarMonthCalendar::SetOptions(TMonthCalOptions Value) {
   // The first window creates the title band with the options of that time
   // (and lays out its caption); until then there is nothing to follow.
   if (TitlePanel() && (changed.Contains(mcoMonthButtons) || changed.Contains(mcoMonthPopupMenu) ||
-                      changed.Contains(mcoYearEditor))) {
+                       changed.Contains(mcoYearEditor))) {
     UpdateTitleControls();
     if (Value.Contains(mcoYearEditor)) UpdateTitleLayout();
   }

@@ -34,8 +34,8 @@ TRect TCustomZarMonthCalendar::YearTextRect() const { return FTitleBand->YearTex
 std::unique_ptr<TMonthCalTitleBand> TCustomZarMonthCalendar::NewTitleBand() {
   TTitleBandEvents events;
   events.OnMonthButtonClick = [this](TObject* sender) { MonthButtonClick(sender); };
-  events.OnCaptionMouseDown = [this](TObject* sender, TMouseButton button, TShiftState shift,
-                                     int x, int y) { TitleMouseDown(sender, button, shift, x, y); };
+  events.OnCaptionMouseDown = [this](TObject* sender, TMouseButton button, TShiftState shift, int x,
+                                     int y) { TitleMouseDown(sender, button, shift, x, y); };
   events.OnMonthMenuClick = [this](TObject* sender) { MonthMenuClick(sender); };
   events.OnYearEditEnd = [this](TObject* sender, bool accept) { YearEditClose(sender, accept); };
   return std::make_unique<TMonthCalTitleBand>(this, std::move(events));
@@ -78,7 +78,8 @@ void TCustomZarMonthCalendar::SetTitleLayout(TTextLayout Value) {
   if (HandleAllocated()) UpdateTitleLayout();
 }
 
-// ---- Month buttons --------------------------------------------------------------------------------
+// ---- Month buttons
+// --------------------------------------------------------------------------------
 
 // The button whose arrow points in the reading direction goes forward.
 void TCustomZarMonthCalendar::MonthButtonClick(TObject* Sender) {
@@ -102,7 +103,8 @@ void TCustomZarMonthCalendar::MonthButtonClick(TObject* Sender) {
     GotoDate(CalIncMonth(FDate, forward ? 1 : -1), true);
 }
 
-// ---- Presses on the title text ------------------------------------------------------------------------
+// ---- Presses on the title text
+// ------------------------------------------------------------------------
 
 void TCustomZarMonthCalendar::TitleMouseDown(TObject*, TMouseButton Button, TShiftState, int X,
                                              int Y) {
@@ -153,7 +155,8 @@ void TCustomZarMonthCalendar::ShowYearEditor() {
   FTitleBand->ShowYearEditor(minYear, maxYear, year);
 }
 
-// ---- Month menu --------------------------------------------------------------------------------------------
+// ---- Month menu
+// --------------------------------------------------------------------------------------------
 
 void TCustomZarMonthCalendar::MonthMenuClick(TObject* Sender) {
   CollapseSelection();
@@ -172,7 +175,8 @@ void TCustomZarMonthCalendar::MonthMenuClick(TObject* Sender) {
   GotoDate(CalEncodeDate(year, month, std::min(day, days)), true);
 }
 
-// ---- Year editor ---------------------------------------------------------------------------------------------
+// ---- Year editor
+// ---------------------------------------------------------------------------------------------
 
 void TCustomZarMonthCalendar::YearEditClose(TObject*, bool Accept) {
   if (Accept) {

@@ -65,7 +65,9 @@ void TMonthCalTitleBand::Update(TTitleBandParts Parts, int Height, TColor BackCo
     FCaption->setGeometry(32, TitleMargin, FPanel->width() - 64, QFontMetrics(titleFont).height());
     SetAnchors(FCaption, {akLeft, akTop, akRight});
     FCaption->OnMouseDown = [this](TObject* sender, TMouseButton button, TShiftState shift, int x,
-                                   int y) { FEvents.OnCaptionMouseDown(sender, button, shift, x, y); };
+                                   int y) {
+      FEvents.OnCaptionMouseDown(sender, button, shift, x, y);
+    };
     FCaption->show();
   }
 
@@ -190,7 +192,8 @@ void TMonthCalTitleBand::FollowFont(const QFont& Font) {
   FCaption->setFont(titleFont);
 }
 
-// ---- Looks ----------------------------------------------------------------------------------------
+// ---- Looks
+// ----------------------------------------------------------------------------------------
 
 void TMonthCalTitleBand::SetBackColor(TColor Value) {
   if (!FPanel) return;
@@ -213,7 +216,8 @@ void TMonthCalTitleBand::RenameMonths(const std::function<std::string(Word)>& Mo
     FMonthMenu->Item(i)->SetCaption(MonthName(static_cast<Word>(i + 1)));
 }
 
-// ---- The month menu and the year editor ----------------------------------------------------------
+// ---- The month menu and the year editor
+// ----------------------------------------------------------
 
 void TMonthCalTitleBand::PopupMonthMenu(Word Month) {
   if (!FMonthMenu || !FCaption) return;

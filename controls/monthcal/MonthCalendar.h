@@ -64,18 +64,31 @@ enum TMonthCalOption : std::uint8_t {
 using TMonthCalOptions = TSet<TMonthCalOption>;
 
 inline constexpr TMonthCalOptions DefaultMonthCalOptions{
-    mcoToday, mcoTodayCircle, mcoTrailingDays, mcoSelectTrailDays,
+    mcoToday,        mcoTodayCircle,    mcoTrailingDays, mcoSelectTrailDays,
     mcoMonthButtons, mcoMonthPopupMenu, mcoYearEditor};
 
 // What GetCellInfo and OnDrawCalendarCell tell about a cell.
 enum TCalendarDrawStateFlag : std::uint8_t {
-  cdFixed, cdFocused, cdSelected, cdTrailing, cdBold, cdDayName, cdWeekNumber
+  cdFixed,
+  cdFocused,
+  cdSelected,
+  cdTrailing,
+  cdBold,
+  cdDayName,
+  cdWeekNumber
 };
 using TCalendarDrawState = TSet<TCalendarDrawStateFlag>;
 
 // The weekday shown bold in every month, or none.
 enum TDefaultBoldDays : std::uint8_t {
-  dbdSaturdays, dbdSundays, dbdMondays, dbdTuesdays, dbdWednesdays, dbdThursdays, dbdFridays, dbdNone
+  dbdSaturdays,
+  dbdSundays,
+  dbdMondays,
+  dbdTuesdays,
+  dbdWednesdays,
+  dbdThursdays,
+  dbdFridays,
+  dbdNone
 };
 
 // MonthBoldDays has bit d - 1 set for every bold day d.
@@ -230,13 +243,13 @@ class TCustomZarMonthCalendar : public TCustomGrid {
   virtual void Loaded();
 
   // ---- The title band's parts (null before the first window or without their option) ----
-  TPanel* TitlePanel() const;                // the band over grid rows 0 and 1
-  TLabel* TitleLabel() const;                // the caption: month name and year
-  TSpeedButton* LeftMonthButton() const;     // the next month under right-to-left reading
-  TSpeedButton* RightMonthButton() const;    // the next month under left-to-right reading
-  TPopupMenu* MonthMenu() const;             // the twelve months, each item's Tag its month
-  TYearEdit* YearEdit() const;               // the in-place year editor, hidden when closed
-  TUpDown* YearUpDown() const;               // the year editor's spin
+  TPanel* TitlePanel() const;              // the band over grid rows 0 and 1
+  TLabel* TitleLabel() const;              // the caption: month name and year
+  TSpeedButton* LeftMonthButton() const;   // the next month under right-to-left reading
+  TSpeedButton* RightMonthButton() const;  // the next month under left-to-right reading
+  TPopupMenu* MonthMenu() const;           // the twelve months, each item's Tag its month
+  TYearEdit* YearEdit() const;             // the in-place year editor, hidden when closed
+  TUpDown* YearUpDown() const;             // the year editor's spin
   // Hot areas of the caption in TitleLabel's coordinates; empty before the
   // first window.
   TRect MonthTextRect() const;
@@ -257,7 +270,6 @@ class TCustomZarMonthCalendar : public TCustomGrid {
   void clicked(const QDate& date);
 
  public:
-
  protected:
   // ---- Virtual operations of the calendar -------------------------------------------------
   virtual void Change();
@@ -375,7 +387,7 @@ class TCustomZarMonthCalendar : public TCustomGrid {
   void UpdateTitleCaption();
 
   // The fields of the month layout and the selection.
-  std::unique_ptr<TMonthGrid> FGrid;  // never null
+  std::unique_ptr<TMonthGrid> FGrid;          // never null
   std::unique_ptr<TDaySelection> FSelection;  // never null
   bool FShiftSelecting = false;
   bool FMouseSelecting = false;

@@ -36,8 +36,7 @@ TMonthGrid::TMonthGrid(TDateTime Date, const TCalendarRoutines& Calendar, Word W
 }
 
 TDateTime TMonthGrid::DateOf(int Index) const {
-  if (Index < 0 || Index >= CellCount)
-    throw ECustomCalendarError(Format(SInvalidCellIndex, Index));
+  if (Index < 0 || Index >= CellCount) throw ECustomCalendarError(Format(SInvalidCellIndex, Index));
   return FFirstCell + Index;
 }
 
@@ -70,7 +69,8 @@ TGridCellKind TMonthGrid::KindOf(int ACol, int ARow) const {
   const bool headerRow = ARow < FixedRows;
   if (ARow < FixedRows - 1) return TGridCellKind::Title;
   if (ARow == TodayRow()) return TGridCellKind::TodayLine;
-  if (weekColumn != headerRow) return weekColumn ? TGridCellKind::WeekNumber : TGridCellKind::DayName;
+  if (weekColumn != headerRow)
+    return weekColumn ? TGridCellKind::WeekNumber : TGridCellKind::DayName;
   if (weekColumn) return TGridCellKind::Corner;
   return TGridCellKind::Day;
 }

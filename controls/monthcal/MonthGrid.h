@@ -48,10 +48,10 @@ class TMonthGrid {
              TMonthGridShape Shape);
 
   // ---- The month ---------------------------------------------------------------------------
-  TDateTime FirstCell() const { return FFirstCell; }    // the date of day cell 0
+  TDateTime FirstCell() const { return FFirstCell; }      // the date of day cell 0
   TDateTime LastCell() const { return FFirstCell + 41; }  // the date of day cell 41
-  TDateTime MonthStart() const { return FMonthStart; }  // day 1 of the month
-  TDateTime MonthEnd() const { return FMonthEnd; }      // the month's last day
+  TDateTime MonthStart() const { return FMonthStart; }    // day 1 of the month
+  TDateTime MonthEnd() const { return FMonthEnd; }        // the month's last day
   // Date (a whole day) lies within MonthStart..MonthEnd.
   bool InMonth(TDateTime Date) const { return FMonthStart <= Date && Date <= FMonthEnd; }
   // Date (a whole day) is shown by one of the 42 cells.

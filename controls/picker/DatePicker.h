@@ -163,7 +163,6 @@ class TCustomZarDatePicker : public TCustomControl {
   void dateTimeChanged(const QDateTime& dateTime);
 
  public:
-
   // ---- Overridable operations, in their slot order --------------------------
   // Switches the active calendar (true: Gregorian), committing a pending entry;
   // a date beyond the new calendar's years moves to its nearest end (OnChange).
@@ -194,8 +193,8 @@ class TCustomZarDatePicker : public TCustomControl {
   const TCalendarRoutines& Calendar() const;
   TDateTime CalEncodeDate(Word year, Word month, Word day) const;
   void CalDecodeDate(TDateTime value, Word& year, Word& month, Word& day) const;
-  TDateTime CalEncodeDateTime(Word year, Word month, Word day, Word hour, Word minute,
-                              Word second, Word msec) const;
+  TDateTime CalEncodeDateTime(Word year, Word month, Word day, Word hour, Word minute, Word second,
+                              Word msec) const;
   bool CalIsLeapYear(Word year) const;
   Word CalDaysInMonth(Word year, Word month) const;
   Word CalLeapMonth() const;

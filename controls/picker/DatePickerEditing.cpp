@@ -94,11 +94,22 @@ void TCustomZarDatePicker::KeyDown(Word& Key, TShiftState Shift) {
 void TCustomZarDatePicker::HandleKey(Word key, TShiftState shift) {
   const bool ctrl = shift.Contains(ssCtrl);
   switch (key) {
-    case vk::Prior: case vk::Next: case vk::End: case vk::Home: case vk::Left: case vk::Up:
-    case vk::Right: case vk::Down: case vk::Delete: case vk::Multiply: case vk::Add:
-    case vk::Subtract:
-      break;
-    case 'C': case 'V': case 'X': case vk::Space:
+    case vk::Prior:
+    case vk::Next:
+    case vk::End:
+    case vk::Home:
+    case vk::Left:
+    case vk::Up:
+    case vk::Right:
+    case vk::Down:
+    case vk::Delete:
+    case vk::Multiply:
+    case vk::Add:
+    case vk::Subtract: break;
+    case 'C':
+    case 'V':
+    case 'X':
+    case vk::Space:
       if (ctrl) break;
       return;
     default: return;
@@ -285,7 +296,8 @@ void TCustomZarDatePicker::AddDays(int days) {
   ClampDateTime();
 }
 
-// ---- Wheel ---------------------------------------------------------------------------------------
+// ---- Wheel
+// ---------------------------------------------------------------------------------------
 
 bool TCustomZarDatePicker::DoMouseWheelDown(TShiftState Shift, QPoint MousePos) {
   if (TCustomControl::DoMouseWheelDown(Shift, MousePos)) return true;

@@ -30,9 +30,9 @@ struct TSegmentBounds {
 // The picker's settings that the layout depends on.
 struct TSegmentLayoutOptions {
   TZarDateTimeKind Kind = dtkDate;  // decides the gap between the date and the time
-  TDatePickerSegments Visible;  // segments to place; the others get (0, 0)
-  bool ShowSecond = false;      // a seconds segment and its separator
-  bool Use12HourClock = false;  // an AM/PM segment of width ap and its separator
+  TDatePickerSegments Visible;      // segments to place; the others get (0, 0)
+  bool ShowSecond = false;          // a seconds segment and its separator
+  bool Use12HourClock = false;      // an AM/PM segment of width ap and its separator
   TAlignment Alignment = taCenter;  // already mirrored for right-to-left
 };
 

@@ -108,7 +108,8 @@ void TCustomZarDatePicker::SetUse12HourClock(bool value) {
   Invalidate();
 }
 
-// ---- Border and height ---------------------------------------------------------------------------
+// ---- Border and height
+// ---------------------------------------------------------------------------
 
 void TCustomZarDatePicker::CreateParams(TCreateParams& Params) {
   TCustomControl::CreateParams(Params);
@@ -166,7 +167,8 @@ void TCustomZarDatePicker::Resize() {
   LayoutSegments();
 }
 
-// ---- Layout ----------------------------------------------------------------------------------------
+// ---- Layout
+// ----------------------------------------------------------------------------------------
 
 void TCustomZarDatePicker::CalcTextArea() {
   TextArea = ClientRect();
@@ -217,7 +219,8 @@ void TCustomZarDatePicker::LayoutSegments() {
   TextBand = layout.TextBand;
 }
 
-// ---- Painting ----------------------------------------------------------------------------------------
+// ---- Painting
+// ----------------------------------------------------------------------------------------
 
 bool TCustomZarDatePicker::IsGrayed() { return !Enabled(); }
 
@@ -306,7 +309,8 @@ void TCustomZarDatePicker::Paint() {
   }
 }
 
-// ---- Hint ----------------------------------------------------------------------------------------------
+// ---- Hint
+// ----------------------------------------------------------------------------------------------
 
 // With FormattedHint the Hint text is a pattern for the value.
 bool TCustomZarDatePicker::HintShow(std::string& HintText) {

@@ -21,7 +21,14 @@ enum TAutoMoveDirection : std::uint8_t { amdYMD, amdDMY };
 // Segment indices; word i of a TPickerState belongs to segment i. dsMSec is
 // held but never shown.
 enum TDatePickerSegment : std::uint8_t {
-  dsYear, dsMonth, dsDay, dsHour, dsMinute, dsSecond, dsMSec, dsAmPm
+  dsYear,
+  dsMonth,
+  dsDay,
+  dsHour,
+  dsMinute,
+  dsSecond,
+  dsMSec,
+  dsAmPm
 };
 // A set of segments, such as the visible ones.
 using TDatePickerSegments = TSet<TDatePickerSegment>;
@@ -42,7 +49,7 @@ struct TPickerState {
 
   // Word i (0..7, a TDatePickerSegment), in segment order; i outside is undefined.
   constexpr Word operator[](std::size_t i) const noexcept {
-    const std::array<Word, DatePickerSegmentCount> words{Year, Month, Day, Hour,
+    const std::array<Word, DatePickerSegmentCount> words{Year,   Month,  Day,  Hour,
                                                          Minute, Second, MSec, PM};
     return words[i];
   }

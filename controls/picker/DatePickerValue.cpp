@@ -8,10 +8,10 @@
 #include "CalendarRoutines.h"
 #include "ControlAccessibility.h"
 #include "DatePicker.h"
-#include "QtDates.h"
 #include "GregorianDates.h"
 #include "HostServices.h"
 #include "PickerAccessible.h"
+#include "QtDates.h"
 #include "TextFormat.h"
 #include "ZarDateUtils.h"
 
@@ -114,8 +114,7 @@ TDate TCustomZarDatePicker::CalLastDay() const {
 void TCustomZarDatePicker::CheckSupportedDay(TDateTime value) const {
   if (!std::isfinite(value)) throw EConvertError(std::string(SDateEncodeError));
   const TDate day = DatePart(value);
-  if (day < CalFirstDay() || day > CalLastDay())
-    throw EConvertError(std::string(SDateEncodeError));
+  if (day < CalFirstDay() || day > CalLastDay()) throw EConvertError(std::string(SDateEncodeError));
 }
 
 // ---- Parts and snapshots ------------------------------------------------------------
@@ -132,7 +131,9 @@ TPickerState TCustomZarDatePicker::GetState() const {
 
 void TCustomZarDatePicker::LoadDate(TDateTime value) { CalDecodeDate(value, Year, Month, Day); }
 
-void TCustomZarDatePicker::LoadTime(TDateTime value) { DecodeTime(value, Hour, Minute, Second, MSec); }
+void TCustomZarDatePicker::LoadTime(TDateTime value) {
+  DecodeTime(value, Hour, Minute, Second, MSec);
+}
 
 TDate TCustomZarDatePicker::Date() const {
   if (Editing) return CalEncodeDate(PreEditState.Year, PreEditState.Month, PreEditState.Day);
@@ -238,9 +239,11 @@ void TCustomZarDatePicker::SetLimit(TLimitKind kind, bool maximum, TDateTime val
   if (kind == TLimitKind::Time) value = TimePart(value);
   const TDateTime other = LimitField(kind, !maximum);
   if (maximum && other != 0 && value != 0 && value < other)
-    throw EZarDateTimeError(Format(SZarDateTimeMin, ValueText(kind, value), LimitText(kind, other)));
+    throw EZarDateTimeError(
+        Format(SZarDateTimeMin, ValueText(kind, value), LimitText(kind, other)));
   if (!maximum && other != 0 && value > other)
-    throw EZarDateTimeError(Format(SZarDateTimeMax, ValueText(kind, value), LimitText(kind, other)));
+    throw EZarDateTimeError(
+        Format(SZarDateTimeMax, ValueText(kind, value), LimitText(kind, other)));
   // The value is clamped onto a limit, so a limit must be a day the
   // segments can show.
   if (value != 0 && kind != TLimitKind::Time) CheckSupportedDay(value);
@@ -352,9 +355,7 @@ void TCustomZarDatePicker::SwitchCalendar() {
 
 // ---- Clipboard ---------------------------------------------------------------------------------
 
-void TCustomZarDatePicker::CopyToClipboard() {
-  TClipboard::SetAsText(CalDateToStr(Date()));
-}
+void TCustomZarDatePicker::CopyToClipboard() { TClipboard::SetAsText(CalDateToStr(Date())); }
 
 void TCustomZarDatePicker::CutToClipboard() {
   CopyToClipboard();

@@ -18,8 +18,8 @@ namespace zar {
 namespace {
 
 const QString kSegmentNames[DatePickerSegmentCount] = {
-    QStringLiteral("year"),   QStringLiteral("month"),  QStringLiteral("day"),
-    QStringLiteral("hour"),   QStringLiteral("minute"), QStringLiteral("second"),
+    QStringLiteral("year"),        QStringLiteral("month"),  QStringLiteral("day"),
+    QStringLiteral("hour"),        QStringLiteral("minute"), QStringLiteral("second"),
     QStringLiteral("millisecond"), QStringLiteral("AM/PM")};
 
 std::string TwoDigitText(Word value) {
@@ -31,8 +31,8 @@ std::string TwoDigitText(Word value) {
 std::string TimeText(TDateTime value, bool seconds, bool twelveHour) {
   Word hour, minute, second, msec;
   DecodeTime(value, hour, minute, second, msec);
-  std::string text = twelveHour ? std::to_string(hour % 12 == 0 ? 12 : hour % 12)
-                                : TwoDigitText(hour);
+  std::string text =
+      twelveHour ? std::to_string(hour % 12 == 0 ? 12 : hour % 12) : TwoDigitText(hour);
   text += FormatSettings.TimeSeparator + TwoDigitText(minute);
   if (seconds) text += FormatSettings.TimeSeparator + TwoDigitText(second);
   if (twelveHour)
@@ -60,7 +60,8 @@ TCustomZarDatePicker* TDatePickerAccessible::Picker() const {
 
 TPickerSegmentAccessible* TDatePickerAccessible::Segment(TDatePickerSegment segment) const {
   QAccessible::Id& id = FSegmentIds[segment];
-  if (id == 0) id = QAccessible::registerAccessibleInterface(new TPickerSegmentAccessible(Picker(), segment));
+  if (id == 0)
+    id = QAccessible::registerAccessibleInterface(new TPickerSegmentAccessible(Picker(), segment));
   return static_cast<TPickerSegmentAccessible*>(QAccessible::accessibleInterface(id));
 }
 
@@ -142,7 +143,8 @@ QString TDatePickerAccessible::text(QAccessible::Text t) const {
         }
       }
       if (picker->Kind() != dtkDate) {
-        const TDateTime time = (picker->Hour * 3600.0 + picker->Minute * 60.0 + picker->Second) / 86400.0;
+        const TDateTime time =
+            (picker->Hour * 3600.0 + picker->Minute * 60.0 + picker->Second) / 86400.0;
         if (!value.isEmpty()) value += u' ';
         value += SpokenText(TimeText(time, seconds, twelveHour), gregorian);
       }
@@ -169,7 +171,8 @@ QString TDatePickerAccessible::text(QAccessible::Text t) const {
       if (picker->Kind() == dtkDateTime) {
         if (picker->MinDateTime() != 0)
           parts << QStringLiteral("earliest ") + SpokenDate(picker->MinDateTime(), gregorian) +
-                       u' ' + SpokenText(TimeText(picker->MinDateTime(), seconds, twelveHour), gregorian);
+                       u' ' +
+                       SpokenText(TimeText(picker->MinDateTime(), seconds, twelveHour), gregorian);
         if (picker->MaxDateTime() != 0)
           parts << QStringLiteral("latest ") + SpokenDate(picker->MaxDateTime(), gregorian) + u' ' +
                        SpokenText(TimeText(picker->MaxDateTime(), seconds, twelveHour), gregorian);
@@ -282,7 +285,8 @@ QString TPickerSegmentAccessible::text(QAccessible::Text t) const {
       if (FPicker->IsNull()) return {};
       if (FSegment == dsMonth) {
         // The number and the name, as a reader of the date says it.
-        const QString number = SpokenText(FPicker->SegmentText(dsMonth), FPicker->UseSystemCalendar());
+        const QString number =
+            SpokenText(FPicker->SegmentText(dsMonth), FPicker->UseSystemCalendar());
         try {
           const std::string name = FPicker->CalFormatDateTime(
               "mmmm", FPicker->CalEncodeDate(FPicker->Year, FPicker->Month, 1));
@@ -299,7 +303,8 @@ QString TPickerSegmentAccessible::text(QAccessible::Text t) const {
 QRect TPickerSegmentAccessible::rect() const {
   if (!isValid()) return {};
   const TSegmentBounds& b = FPicker->SegmentBounds[FSegment];
-  const QPoint topLeft = FPicker->mapToGlobal(FPicker->ClientOrigin() + QPoint(b.Left, FPicker->TextBand.Top));
+  const QPoint topLeft =
+      FPicker->mapToGlobal(FPicker->ClientOrigin() + QPoint(b.Left, FPicker->TextBand.Top));
   return {topLeft, QSize(b.Right - b.Left, FPicker->TextBand.Bottom - FPicker->TextBand.Top)};
 }
 
@@ -331,7 +336,8 @@ QVariant TPickerSegmentAccessible::minimumValue() const {
   if (!isValid()) return {};
   switch (FSegment) {
     case dsYear: return FPicker->CalMinYear();
-    case dsMonth: case dsDay: return 1;
+    case dsMonth:
+    case dsDay: return 1;
     default: return 0;
   }
 }
@@ -343,7 +349,8 @@ QVariant TPickerSegmentAccessible::maximumValue() const {
     case dsMonth: return 12;
     case dsDay: return FPicker->CalDaysInMonth(FPicker->Year, FPicker->Month);
     case dsHour: return 23;
-    case dsMinute: case dsSecond: return 59;
+    case dsMinute:
+    case dsSecond: return 59;
     case dsMSec: return 999;
     case dsAmPm: return 1;
   }
@@ -360,13 +367,21 @@ void TPickerSegmentAccessible::setCurrentValue(const QVariant& value) {
   const TPickerState old = p.GetState();
   const auto word = static_cast<Word>(v);
   switch (FSegment) {
-    case dsYear: p.Year = word; p.ClampDay(); break;
-    case dsMonth: p.Month = word; p.ClampDay(); break;
+    case dsYear:
+      p.Year = word;
+      p.ClampDay();
+      break;
+    case dsMonth:
+      p.Month = word;
+      p.ClampDay();
+      break;
     case dsDay: p.Day = word; break;
     case dsHour: p.Hour = word; break;
     case dsMinute: p.Minute = word; break;
     case dsSecond: p.Second = word; break;
-    case dsAmPm: if ((p.Hour > 11) != (v == 1)) p.Hour = static_cast<Word>(v == 1 ? p.Hour + 12 : p.Hour - 12); break;
+    case dsAmPm:
+      if ((p.Hour > 11) != (v == 1)) p.Hour = static_cast<Word>(v == 1 ? p.Hour + 12 : p.Hour - 12);
+      break;
     case dsMSec: return;
   }
   p.ClampAfterEditOf(FSegment);
@@ -375,7 +390,8 @@ void TPickerSegmentAccessible::setCurrentValue(const QVariant& value) {
 
 QStringList TPickerSegmentAccessible::actionNames() const {
   if (!isValid() || !FPicker->isEnabled() || FPicker->ReadOnly()) return {};
-  return {QAccessibleActionInterface::increaseAction(), QAccessibleActionInterface::decreaseAction()};
+  return {QAccessibleActionInterface::increaseAction(),
+          QAccessibleActionInterface::decreaseAction()};
 }
 
 // One step of the segment, wrapping at its ends as the arrow keys do.

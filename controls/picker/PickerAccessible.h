@@ -51,7 +51,8 @@ class TDatePickerAccessible : public QAccessibleWidget {
 };
 
 // One segment of a picker: its name (year, month, ...), its value and range.
-class TPickerSegmentAccessible : public TLeafAccessible, public QAccessibleValueInterface,
+class TPickerSegmentAccessible : public TLeafAccessible,
+                                 public QAccessibleValueInterface,
                                  public QAccessibleActionInterface {
  public:
   TPickerSegmentAccessible(TCustomZarDatePicker* picker, TDatePickerSegment segment);

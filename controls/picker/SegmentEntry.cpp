@@ -214,7 +214,7 @@ void TSegmentEntry::CompleteYear() {
     const int expanded = ExpandedYear(year);
     // A window reaching outside the supported years keeps the old year.
     year = expanded >= minYear && expanded <= MaxYear ? static_cast<Word>(expanded)
-                                                       : FState.PreEditState.Year;
+                                                      : FState.PreEditState.Year;
   } else if (year < minYear) {
     year = FState.PreEditState.Year;
   }

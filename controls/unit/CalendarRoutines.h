@@ -16,8 +16,8 @@ namespace zar {
 struct TCalendarRoutines {
   TDateTime (*EncodeDate)(Word Year, Word Month, Word Day);
   void (*DecodeDate)(TDateTime Value, Word& Year, Word& Month, Word& Day);
-  TDateTime (*EncodeDateTime)(Word Year, Word Month, Word Day, Word Hour, Word Minute,
-                              Word Second, Word MilliSecond);
+  TDateTime (*EncodeDateTime)(Word Year, Word Month, Word Day, Word Hour, Word Minute, Word Second,
+                              Word MilliSecond);
   TDateTime (*IncMonth)(TDateTime Value, Integer NumberOfMonths);
   bool (*IsLeapYear)(Word Year);
   // Weekday 1..7: 1 = Saturday in the solar calendar, 1 = Monday (ISO) in

@@ -4,8 +4,8 @@
 // with its drop-down calendar.
 
 #include "DatePicker.h"
+#include "DropDownCalendar.h"
+#include "ExZarDatePicker.h"
 #include "MonthCalColors.h"
 #include "MonthCalendar.h"
 #include "YearEdit.h"
-#include "DropDownCalendar.h"
-#include "ExZarDatePicker.h"

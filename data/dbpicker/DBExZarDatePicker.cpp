@@ -4,9 +4,9 @@
 #include <cmath>
 #include <exception>
 
+#include "DBDataSet.h"
 #include "DBErrors.h"
 #include "DBFields.h"
-#include "DBDataSet.h"
 #include "DBRecords.h"
 #include "DateTimeBase.h"
 #include "ScopeExit.h"
@@ -30,8 +30,12 @@ TTime TimeOf(TDateTime value) {
   return static_cast<TTime>(ms) / MSecsPerDay;
 }
 
-bool HoldsDate(TFieldType type) { return type == ftDate || type == ftDateTime || type == ftTimeStamp; }
-bool HoldsTime(TFieldType type) { return type == ftTime || type == ftDateTime || type == ftTimeStamp; }
+bool HoldsDate(TFieldType type) {
+  return type == ftDate || type == ftDateTime || type == ftTimeStamp;
+}
+bool HoldsTime(TFieldType type) {
+  return type == ftTime || type == ftDateTime || type == ftTimeStamp;
+}
 
 }  // namespace
 
@@ -94,7 +98,9 @@ void TDBExZarDatePicker::DataChange() {
   FValueModified = false;
 }
 
-void TDBExZarDatePicker::EditingChange() { TCustomExZarDatePicker::SetReadOnly(!FDataLink.Editing()); }
+void TDBExZarDatePicker::EditingChange() {
+  TCustomExZarDatePicker::SetReadOnly(!FDataLink.Editing());
+}
 
 void TDBExZarDatePicker::ActiveChange() { Invalidate(); }
 
@@ -112,7 +118,8 @@ void TDBExZarDatePicker::UpdateData() {
 
 void TDBExZarDatePicker::WriteString(TField& Field) {
   std::string pattern = FStringFormat;
-  if (pattern.empty() && Kind() == dtkDate) pattern = Field.Size() >= 10 ? "yyyy/mm/dd" : "yy/mm/dd";
+  if (pattern.empty() && Kind() == dtkDate)
+    pattern = Field.Size() >= 10 ? "yyyy/mm/dd" : "yy/mm/dd";
   const TDateTime value = DateTime();
   const std::string text = CalFormatDateTime(pattern, value);
   // Text that the field would cut short, or that reads back as another day
@@ -210,8 +217,8 @@ bool TDBExZarDatePicker::NeedsHighlight() {
   if (!HighlightRequired() || !FDataLink.Active()) return false;
   const TDataSetState state = FDataLink.DataSetState();
   const TField* field = Field();
-  return (state == TDataSetState::Edit || state == TDataSetState::Insert) && field && field->Required() &&
-         (IsNull() || (ShowCheckBox() && !Checked()));
+  return (state == TDataSetState::Edit || state == TDataSetState::Insert) && field &&
+         field->Required() && (IsNull() || (ShowCheckBox() && !Checked()));
 }
 
 void TDBExZarDatePicker::CloseUp(bool accept) {
@@ -261,7 +268,11 @@ void TDBExZarDatePicker::DoExit() {
     const std::exception_ptr error = std::current_exception();
     QPointer<TDBExZarDatePicker> self(this);
     QMetaObject::invokeMethod(
-        this, [self] { if (self && self->CanFocus()) self->SetFocus(); }, Qt::QueuedConnection);
+        this,
+        [self] {
+          if (self && self->CanFocus()) self->SetFocus();
+        },
+        Qt::QueuedConnection);
     GuardedCall([error] { std::rethrow_exception(error); });
     return;
   }

@@ -3,7 +3,6 @@
 #include <exception>
 #include <filesystem>
 
-
 namespace zardemo {
 
 using namespace zar;
@@ -11,10 +10,14 @@ using namespace zar;
 namespace {
 
 // Display labels of the orders.
-constexpr const char* OrderNoLabel = "\u0634\u0645\u0627\u0631\u0647 \u0633\u0641\u0627\u0631\u0634";
-constexpr const char* ReceiveTimeLabel = "\u0644\u062D\u0638\u0647 \u062F\u0631\u064A\u0627\u0641\u062A";
-constexpr const char* AmountPaidLabel = "\u0645\u0628\u0644\u063A \u067E\u0631\u062F\u0627\u062E\u062A\u064A";
-constexpr const char* ShipDateLabel = "\u062A\u0627\u0631\u064A\u062E \u0627\u0631\u0633\u0627\u0644";
+constexpr const char* OrderNoLabel =
+    "\u0634\u0645\u0627\u0631\u0647 \u0633\u0641\u0627\u0631\u0634";
+constexpr const char* ReceiveTimeLabel =
+    "\u0644\u062D\u0638\u0647 \u062F\u0631\u064A\u0627\u0641\u062A";
+constexpr const char* AmountPaidLabel =
+    "\u0645\u0628\u0644\u063A \u067E\u0631\u062F\u0627\u062E\u062A\u064A";
+constexpr const char* ShipDateLabel =
+    "\u062A\u0627\u0631\u064A\u062E \u0627\u0631\u0633\u0627\u0644";
 
 // The four order fields with the given date field classes; labels as given.
 template <class TReceiveTimeField, class TShipDateField>

@@ -77,9 +77,9 @@ std::optional<THoursError> CheckHours(const TDayWorkInfo& Info) {
     for (int m = 0; m < k; ++m) {
       const std::int32_t sm = Info.Hours[m].Start, fm = Info.Hours[m].Finish;
       if ((s <= sm && sm < f) || (sm <= s && s < fm))
-        return THoursError{k, 0,
-                           Format(SOverlap, MinutesToStr(s), MinutesToStr(f), MinutesToStr(sm),
-                                  MinutesToStr(fm))};
+        return THoursError{
+            k, 0,
+            Format(SOverlap, MinutesToStr(s), MinutesToStr(f), MinutesToStr(sm), MinutesToStr(fm))};
     }
   }
   return std::nullopt;
@@ -121,7 +121,8 @@ void TMergedDays::Merge(const TDayWorkInfo& Day) {
     for (int r = 0; r < HourRows; ++r) MergeValue(State(c, r), Info.Value(c, r), Day.Value(c, r));
 }
 
-TDayWorkInfo ApplyPost(const TDayWorkInfo& Day, const TMergedDays& Merged, const TDayWorkInfo& Posted) {
+TDayWorkInfo ApplyPost(const TDayWorkInfo& Day, const TMergedDays& Merged,
+                       const TDayWorkInfo& Posted) {
   TDayWorkInfo result = Day;
   if (Merged.TypeState == esEdited) result.WorkingType = Posted.WorkingType;
   if (result.WorkingType != wtOwnHours) {
@@ -176,7 +177,8 @@ void TWorkCalendarStore::LoadMonth(TDateTime MonthStart, TDateTime MonthEnd, TWo
   CloseBoth();
 }
 
-void TWorkCalendarStore::ReplaceMonth(TDateTime MonthStart, TDateTime MonthEnd, const TWorkMonth& Month) {
+void TWorkCalendarStore::ReplaceMonth(TDateTime MonthStart, TDateTime MonthEnd,
+                                      const TWorkMonth& Month) {
   FMaster.SetRange({DateValue(MonthStart)}, {DateValue(MonthEnd)});
   while (FMaster.RecordCount() > 0) {
     FMaster.First();
@@ -205,7 +207,8 @@ void TWorkCalendarStore::ReplaceMonth(TDateTime MonthStart, TDateTime MonthEnd, 
   }
 }
 
-void TWorkCalendarStore::SaveMonth(TDateTime MonthStart, TDateTime MonthEnd, const TWorkMonth& Month) {
+void TWorkCalendarStore::SaveMonth(TDateTime MonthStart, TDateTime MonthEnd,
+                                   const TWorkMonth& Month) {
   FMaster.Open();
   FDetails.Open();
   // What the datasets held, to put back if the replacement fails half-way.

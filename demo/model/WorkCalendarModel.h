@@ -31,7 +31,7 @@ inline constexpr std::uint8_t wtNonWorking = 1;
 inline constexpr std::uint8_t wtOwnHours = 2;
 
 struct THourRange {
-  std::int32_t Start = 0;   // minutes since midnight; -1 empty
+  std::int32_t Start = 0;  // minutes since midnight; -1 empty
   std::int32_t Finish = 0;
   friend bool operator==(const THourRange&, const THourRange&) = default;
 };
@@ -43,8 +43,12 @@ struct TDayWorkInfo {
   friend bool operator==(const TDayWorkInfo&, const TDayWorkInfo&) = default;
 
   // Minute count of column 0 (Start) or 1 (Finish) of Row.
-  std::int32_t& Value(int Column, int Row) { return Column == 0 ? Hours[Row].Start : Hours[Row].Finish; }
-  std::int32_t Value(int Column, int Row) const { return Column == 0 ? Hours[Row].Start : Hours[Row].Finish; }
+  std::int32_t& Value(int Column, int Row) {
+    return Column == 0 ? Hours[Row].Start : Hours[Row].Finish;
+  }
+  std::int32_t Value(int Column, int Row) const {
+    return Column == 0 ? Hours[Row].Start : Hours[Row].Finish;
+  }
   // Type 0 with all ten counts empty.
   static TDayWorkInfo Empty();
 };
@@ -94,12 +98,14 @@ struct TMergedDays {
 // edited; the frame's value for every hour edit the user changed or that
 // all selected days shared, the day's own value where the days differed
 // and the user left the edit alone. Without own hours nothing is kept.
-TDayWorkInfo ApplyPost(const TDayWorkInfo& Day, const TMergedDays& Merged, const TDayWorkInfo& Posted);
+TDayWorkInfo ApplyPost(const TDayWorkInfo& Day, const TMergedDays& Merged,
+                       const TDayWorkInfo& Posted);
 
 // True when every day of the month on weekday position FirstDay (1-based
 // day of the month of its first occurrence), FirstDay + 7, ... up to
 // DaysInMonth has a type other than default.
-bool AllDaysCustom(const std::array<TDayWorkInfo, MonthSlots>& Days, int FirstDay, int DaysInMonth) noexcept;
+bool AllDaysCustom(const std::array<TDayWorkInfo, MonthSlots>& Days, int FirstDay,
+                   int DaysInMonth) noexcept;
 
 // ---- The month in the datasets ---------------------------------------------------------------
 // The days of one month as slots 1..31 and, per day, the hour rows the file

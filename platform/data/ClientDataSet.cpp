@@ -14,8 +14,7 @@ namespace {
 // one) is not; anything other than a regular file, a loop of links or an
 // unreadable path raises.
 bool FileExists(const std::string& fileName) {
-  return datafile::RegularFileExists(fileName,
-                                     SCannotReadPacketFrom + QuotedFileName(fileName));
+  return datafile::RegularFileExists(fileName, SCannotReadPacketFrom + QuotedFileName(fileName));
 }
 
 }  // namespace

@@ -52,7 +52,7 @@ class TClientDataSet : public TDataSet {
   void UpdateParams();
 
   std::string FFileName;
-  TFileIdentity FFileIdentity;  // what FileName was when last read or written
+  TFileIdentity FFileIdentity;                  // what FileName was when last read or written
   std::unique_ptr<TDataPacket> FPacket;         // the open data
   std::unique_ptr<TDataPacket> FPendingPacket;  // taken by the next open
   bool FPendingChanged = false;

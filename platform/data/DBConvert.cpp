@@ -33,7 +33,9 @@ std::string VariantText(const TVariant& value) {
 }
 
 // Whether a whole number converts to a 64-bit integer without overflow.
-bool FitsInt64(double x) noexcept { return x >= -9223372036854775808.0 && x < 9223372036854775808.0; }
+bool FitsInt64(double x) noexcept {
+  return x >= -9223372036854775808.0 && x < 9223372036854775808.0;
+}
 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) noexcept {
   return SameFieldName(a, b);
@@ -208,8 +210,7 @@ bool TextToCurrency(std::string_view text, char separator, std::int64_t& scaled)
   return true;
 }
 
-std::string CurrencyToText(std::int64_t scaled, char separator, int minDecimals,
-                           int maxDecimals) {
+std::string CurrencyToText(std::int64_t scaled, char separator, int minDecimals, int maxDecimals) {
   const bool negative = scaled < 0;
   // Work on the magnitude as unsigned so that the most negative value is safe.
   std::uint64_t magnitude =

@@ -95,8 +95,7 @@ TFieldDefs TDataSet::EffectiveFieldDefs() const {
   TFieldDefs defs;
   for (const auto& field : FFields) {
     TFieldDef& def = defs.Add(field->FieldName(), field->DataType(),
-                              field->DataType() == ftString ? field->Size() : 0,
-                              field->Required());
+                              field->DataType() == ftString ? field->Size() : 0, field->Required());
     const auto* nested = dynamic_cast<const TDataSetField*>(field.get());
     if (nested && nested->NestedDataSet())
       def.ChildDefs = nested->NestedDataSet()->EffectiveFieldDefs();
@@ -111,8 +110,8 @@ void TDataSet::CheckPersistentFields(const TRecordLayout& Layout) const {
     if (column < 0) Error(FieldNotFound(field->FieldName()));
     const TFieldType actual = Layout.Slot(static_cast<std::size_t>(column)).Type;
     if (actual != field->DataType())
-      Error("Type mismatch for field " + Quoted(field->FieldName()) + ", expecting: " +
-            std::string(FieldTypeName(field->DataType())) +
+      Error("Type mismatch for field " + Quoted(field->FieldName()) +
+            ", expecting: " + std::string(FieldTypeName(field->DataType())) +
             " actual: " + std::string(FieldTypeName(actual)));
   }
 }
@@ -171,8 +170,7 @@ TRecordStore& TDataSet::MasterStore() const {
     return master.FStore->Child(handle);
   }
   auto& self = const_cast<TDataSet&>(*this);
-  self.FEmptyDetailStore =
-      std::make_unique<TRecordStore>(master.Layout().Slot(column).Child);
+  self.FEmptyDetailStore = std::make_unique<TRecordStore>(master.Layout().Slot(column).Child);
   return *self.FEmptyDetailStore;
 }
 
@@ -307,9 +305,7 @@ void TDataSet::EnableControls() {
 
 void TDataSet::AddDataSource(TDataSource* Source) { FDataSources.push_back(Source); }
 
-void TDataSet::RemoveDataSource(TDataSource* Source) noexcept {
-  std::erase(FDataSources, Source);
-}
+void TDataSet::RemoveDataSource(TDataSource* Source) noexcept { std::erase(FDataSources, Source); }
 
 std::unique_ptr<TFilterExpression> TDataSet::CompileFilter(std::string_view Text) const {
   if (Text.find_first_not_of(" \t\r\n") == std::string_view::npos) return nullptr;

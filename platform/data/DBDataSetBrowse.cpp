@@ -43,7 +43,8 @@ TDataSet::TRecordReader::TRecordReader(const TDataSet& DataSet, Integer Index) n
     : FDataSet(DataSet), FSaved(DataSet.FReadRecord) {
   if (!DataSet.Active() || Index < 0 || Index >= DataSet.RecordCount()) return;
   const auto position = static_cast<std::size_t>(Index);
-  if (DataSet.FState == TDataSetState::Edit && static_cast<std::int64_t>(position) == DataSet.FCursor)
+  if (DataSet.FState == TDataSetState::Edit &&
+      static_cast<std::int64_t>(position) == DataSet.FCursor)
     DataSet.FReadRecord = DataSet.FEditBuffer.data();
   else
     DataSet.FReadRecord = DataSet.FStore->Row(DataSet.FView[position]);

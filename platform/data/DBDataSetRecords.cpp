@@ -137,11 +137,10 @@ void TDataSet::ShowRow(std::uint32_t Row, bool Added) {
   if (found != FView.end()) FView.erase(found);
   if (IsVisible(FStore->Row(Row))) {
     if (!FIndexColumns.empty())
-      position = std::upper_bound(FView.begin(), FView.end(), Row,
-                                  [this](std::uint32_t a, std::uint32_t b) {
-                                    return Precedes(a, b);
-                                  }) -
-                 FView.begin();
+      position =
+          std::upper_bound(FView.begin(), FView.end(), Row,
+                           [this](std::uint32_t a, std::uint32_t b) { return Precedes(a, b); }) -
+          FView.begin();
     FView.insert(FView.begin() + position, Row);
   }
   FCursor = std::min<std::int64_t>(position, static_cast<std::int64_t>(FView.size()) - 1);

@@ -90,8 +90,7 @@ void TField::WriteString(std::string_view Value) {
 void TField::Clear() { SetAsVariant(TVariant()); }
 
 void TField::AccessError(std::string_view TypeName) const {
-  DatabaseError("Cannot access field " + Quoted(FFieldName) + " as type " +
-                std::string(TypeName));
+  DatabaseError("Cannot access field " + Quoted(FFieldName) + " as type " + std::string(TypeName));
 }
 
 std::string TField::AsString() const {

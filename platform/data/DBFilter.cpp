@@ -214,7 +214,8 @@ class TFilterParser {
       Advance();
       return Add(std::move(node));
     }
-    if (FToken.Kind != TToken::TKind::Operator) Fail("expected an operator instead of " + Describe(FToken));
+    if (FToken.Kind != TToken::TKind::Operator)
+      Fail("expected an operator instead of " + Describe(FToken));
     node.Operator = OperatorOf(FToken.Value);
     Advance();
     if (FToken.Kind != TToken::TKind::Text && FToken.Kind != TToken::TKind::Number)

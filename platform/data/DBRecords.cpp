@@ -113,7 +113,8 @@ int TRecordLayout::IndexOf(std::string_view name) const noexcept {
   // Names sorted by hash: a binary search, compact whatever the number of
   // fields; equal hashes are told apart by the names themselves.
   const std::uint64_t hash = FieldNameHash(name);
-  auto at = std::lower_bound(FByHash.begin(), FByHash.end(), std::pair<std::uint64_t, std::uint32_t>(hash, 0));
+  auto at = std::lower_bound(FByHash.begin(), FByHash.end(),
+                             std::pair<std::uint64_t, std::uint32_t>(hash, 0));
   for (; at != FByHash.end() && at->first == hash; ++at)
     if (SameFieldName(FSlots[at->second].Name, name)) return static_cast<int>(at->second);
   return -1;
@@ -160,8 +161,7 @@ bool TRecordLayout::IsValidNative(std::size_t field, std::int64_t value) const n
     case ftDate: return value >= 1 && value <= MaxDayNumber;
     case ftTime: return value >= 0 && value < MSecsPerDay;
     case ftDateTime:
-    case ftTimeStamp:
-      return value >= MSecsPerDay && value < (MaxDayNumber + 1) * MSecsPerDay;
+    case ftTimeStamp: return value >= MSecsPerDay && value < (MaxDayNumber + 1) * MSecsPerDay;
     case ftCurrency: return true;
     case ftString:
     case ftUnknown: break;
@@ -171,8 +171,7 @@ bool TRecordLayout::IsValidNative(std::size_t field, std::int64_t value) const n
 
 void TRecordLayout::SetNative(std::byte* row, std::size_t field, std::int64_t value) const {
   const TFieldSlot& slot = FSlots[field];
-  if (!IsValidNative(field, value))
-    DatabaseError(SValueOutOfRange + Quoted(slot.Name));
+  if (!IsValidNative(field, value)) DatabaseError(SValueOutOfRange + Quoted(slot.Name));
   std::byte* at = row + slot.Offset;
   switch (slot.Type) {
     case ftBoolean: Store(at, static_cast<std::uint8_t>(value)); break;
@@ -209,7 +208,8 @@ void TRecordLayout::SetString(std::byte* row, std::size_t field, std::string_vie
 }
 
 void TRecordLayout::SetKeyString(std::byte* row, std::size_t field, std::string_view value) const {
-  if (value.size() > 0xFFFFFFFFu) DatabaseError("Text too long for field " + Quoted(FSlots[field].Name));
+  if (value.size() > 0xFFFFFFFFu)
+    DatabaseError("Text too long for field " + Quoted(FSlots[field].Name));
   StoreText(row, field, value);
 }
 

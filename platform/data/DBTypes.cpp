@@ -33,8 +33,7 @@ bool IsSupported(TFieldType type) noexcept { return FieldTypeName(type) != "Unkn
 
 void CheckFieldDefsAt(const TFieldDefs& defs, int depth) {
   if (depth > MaxNestingDepth)
-    DatabaseError("Nested datasets are deeper than " + std::to_string(MaxNestingDepth) +
-                  " levels");
+    DatabaseError("Nested datasets are deeper than " + std::to_string(MaxNestingDepth) + " levels");
   for (std::size_t i = 0; i < defs.Count(); ++i) {
     const TFieldDef& def = defs[i];
     if (!IsStorableName(def.Name))
@@ -54,7 +53,8 @@ void CheckFieldDefsAt(const TFieldDefs& defs, int depth) {
   // number of fields. The later of two equal names is reported.
   std::vector<std::pair<std::uint64_t, std::size_t>> hashes;
   hashes.reserve(defs.Count());
-  for (std::size_t i = 0; i < defs.Count(); ++i) hashes.emplace_back(FieldNameHash(defs[i].Name), i);
+  for (std::size_t i = 0; i < defs.Count(); ++i)
+    hashes.emplace_back(FieldNameHash(defs[i].Name), i);
   std::sort(hashes.begin(), hashes.end());
   std::size_t repeated = defs.Count();
   for (std::size_t i = 0; i < hashes.size(); ++i)
@@ -109,9 +109,7 @@ const TFieldDef* TFieldDefs::Find(std::string_view Name) const noexcept {
   return index < 0 ? nullptr : &FItems[static_cast<std::size_t>(index)];
 }
 
-std::vector<TFieldDef>::const_iterator TFieldDefs::begin() const noexcept {
-  return FItems.begin();
-}
+std::vector<TFieldDef>::const_iterator TFieldDefs::begin() const noexcept { return FItems.begin(); }
 std::vector<TFieldDef>::const_iterator TFieldDefs::end() const noexcept { return FItems.end(); }
 
 bool operator==(const TFieldDef& a, const TFieldDef& b) noexcept {

@@ -38,7 +38,6 @@ inline bool IsEditState(TDataSetState state) noexcept {
   return state == TDataSetState::Edit || state == TDataSetState::Insert;
 }
 
-
 // What a dataset tells its data sources and they tell their data links.
 enum TDataEvent : std::uint8_t {
   deFieldChange,      // one field's value changed (the field is passed along)
@@ -60,8 +59,7 @@ struct TFieldDef;
 class TFieldDefs {
  public:
   // Appends a definition as given; nothing is checked until CheckFieldDefs.
-  TFieldDef& Add(std::string Name, TFieldType DataType, Integer Size = 0,
-                 bool Required = false);
+  TFieldDef& Add(std::string Name, TFieldType DataType, Integer Size = 0, bool Required = false);
   void Clear() noexcept;
   std::size_t Count() const noexcept;
   bool Empty() const noexcept { return Count() == 0; }

@@ -120,12 +120,14 @@ std::string ResolveLinks(const std::string& FileName, const std::string& Prefix)
     struct stat status {};
     if (::lstat(path.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) return path;
     if (hops == MaxLinks) DatabaseError(Prefix + ": " + std::strerror(ELOOP));
-    std::string target(static_cast<std::size_t>(status.st_size > 0 ? status.st_size : 255) + 1, '\0');
+    std::string target(static_cast<std::size_t>(status.st_size > 0 ? status.st_size : 255) + 1,
+                       '\0');
     const ssize_t length = ::readlink(path.c_str(), target.data(), target.size());
     if (length < 0) DatabaseError(Prefix + ": " + std::strerror(errno));
     target.resize(static_cast<std::size_t>(length));
-    path = !target.empty() && target[0] == '/' ? target
-                                               : (std::filesystem::path(ParentOf(path)) / target).string();
+    path = !target.empty() && target[0] == '/'
+               ? target
+               : (std::filesystem::path(ParentOf(path)) / target).string();
   }
 }
 

@@ -82,8 +82,8 @@ bool ParseTime(std::string_view text, std::size_t at, std::int64_t& ms) {
   unsigned hour = 0, minute = 0, second = 0, milli = 0;
   if (text.size() != at + 11 || !ReadDigits(text, at, 2, hour) || text[at + 2] != ':' ||
       !ReadDigits(text, at + 3, 2, minute) || text[at + 5] != ':' ||
-      !ReadDigits(text, at + 6, 2, second) || !ReadDigits(text, at + 8, 3, milli) ||
-      hour > 23 || minute > 59 || second > 59)
+      !ReadDigits(text, at + 6, 2, second) || !ReadDigits(text, at + 8, 3, milli) || hour > 23 ||
+      minute > 59 || second > 59)
     return false;
   ms = ((hour * 60 + minute) * 60 + second) * 1000LL + milli;
   return true;

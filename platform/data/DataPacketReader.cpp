@@ -19,7 +19,8 @@ namespace {
 
 // Entities are decoded by the reader itself, which refuses the undefined
 // ones that pugixml would pass through as text.
-constexpr unsigned ParseOptions = (pugi::parse_default & ~pugi::parse_escapes) | pugi::parse_doctype;
+constexpr unsigned ParseOptions =
+    (pugi::parse_default & ~pugi::parse_escapes) | pugi::parse_doctype;
 
 // Records are fixed-size, so an empty row costs a slot per field however
 // short its text is; the records of a packet may take this much memory, so
@@ -146,7 +147,8 @@ class TPacketReader {
     std::string scratch;
     const std::string name(Value(nameAttribute, scratch, "a FIELD"));
     if (!fieldType) Fail("field " + Quoted(name) + " has no 'fieldtype'");
-    const TFieldType type = packet::TypeFromNames(fieldType.value(), field.attribute("SUBTYPE").value());
+    const TFieldType type =
+        packet::TypeFromNames(fieldType.value(), field.attribute("SUBTYPE").value());
     if (type == ftUnknown)
       Fail("field " + Quoted(name) + " has the unknown type " + Quoted(fieldType.value()));
     Integer size = 0;
@@ -178,7 +180,8 @@ class TPacketReader {
     if (params.first_child()) Fail("element 'PARAMS' has unexpected content");
     // Repeated names are found by sorting, in one pass whatever their number.
     std::vector<std::string_view> names;
-    for (const pugi::xml_attribute attribute : params.attributes()) names.emplace_back(attribute.name());
+    for (const pugi::xml_attribute attribute : params.attributes())
+      names.emplace_back(attribute.name());
     packet.Params.reserve(names.size());
     std::sort(names.begin(), names.end());
     if (const auto twice = std::adjacent_find(names.begin(), names.end()); twice != names.end())
@@ -321,7 +324,8 @@ TDataPacket ReadDataPacketFile(const std::string& FileName, TFileIdentity* Ident
   TPacketReader reader(source, text.size());
   pugi::xml_document document;
   // Parsed in place: the text is not copied once more.
-  return Parse(reader, document, document.load_buffer_inplace(text.data(), text.size(), ParseOptions));
+  return Parse(reader, document,
+               document.load_buffer_inplace(text.data(), text.size(), ParseOptions));
 }
 
 TDataPacket ParseDataPacket(std::string_view Xml, std::string_view SourceName) {

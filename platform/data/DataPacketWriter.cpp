@@ -89,7 +89,8 @@ class TPacketWriter {
       for (std::size_t f = 0; f < layout.FieldCount(); ++f) {
         const TFieldSlot& slot = layout.Slot(f);
         if (slot.Type == ftDataSet) {
-          hasNestedRows |= store.Child(static_cast<std::uint32_t>(layout.Native(row, f))).Count() > 0;
+          hasNestedRows |=
+              store.Child(static_cast<std::uint32_t>(layout.Native(row, f))).Count() > 0;
           continue;
         }
         if (layout.IsNull(row, f)) continue;

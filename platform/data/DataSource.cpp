@@ -67,7 +67,8 @@ void TDataSource::NotifyLinks(TDataEvent Event, TField* Field) {
   // A link may unbind itself while it is told; walk a copy.
   const std::vector<TDataLink*> links = FLinks;
   for (TDataLink* link : links)
-    if (std::find(FLinks.begin(), FLinks.end(), link) != FLinks.end()) link->DataEvent(Event, Field);
+    if (std::find(FLinks.begin(), FLinks.end(), link) != FLinks.end())
+      link->DataEvent(Event, Field);
 }
 
 void TDataSource::DataSetDestroyed() noexcept {

@@ -31,7 +31,8 @@ std::string FirstOf(std::string_view alternatives) {
 
 TDBCheckBox::TDBCheckBox(QWidget* parent)
     : QCheckBox(parent),
-      TDBFieldControl(this, [this] { DataChange(); }, [this] { UpdateData(); }) {}
+      TDBFieldControl(
+          this, [this] { DataChange(); }, [this] { UpdateData(); }) {}
 
 void TDBCheckBox::SetValueChecked(std::string Value) {
   FValueChecked = std::move(Value);

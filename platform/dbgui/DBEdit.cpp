@@ -29,7 +29,8 @@ bool IsEditingKey(const QKeyEvent* event) {
 
 TDBEdit::TDBEdit(QWidget* parent)
     : QLineEdit(parent),
-      TDBFieldControl(this, [this] { DataChange(); }, [this] { UpdateData(); }) {
+      TDBFieldControl(
+          this, [this] { DataChange(); }, [this] { UpdateData(); }) {
   FDataLink.OnEditingChange = [this] { EditingChange(); };
   connect(this, &QLineEdit::textEdited, this, [this] { UserEdited(); });
   UpdateReadOnly();

@@ -43,8 +43,7 @@ TField* TDBGrid::SelectedField() const { return FModel->ColumnField(currentIndex
 int TDBGrid::DefaultColumnWidth(const TField& Field) const {
   const int text = fontMetrics().horizontalAdvance(QLatin1Char('0')) * Field.DisplayWidth();
   const QFontMetrics titleMetrics(TitleFont());
-  const int title =
-      titleMetrics.horizontalAdvance(QString::fromStdString(Field.DisplayLabel()));
+  const int title = titleMetrics.horizontalAdvance(QString::fromStdString(Field.DisplayLabel()));
   return std::max(text, title) + 8;
 }
 

@@ -15,8 +15,8 @@ namespace zar {
 namespace {
 
 constexpr std::array<const char*, 10> DefaultHints{
-    "First record", "Prior record", "Next record", "Last record", "Insert record",
-    "Delete record", "Edit record", "Post edit", "Cancel edit", "Refresh data"};
+    "First record",  "Prior record", "Next record", "Last record", "Insert record",
+    "Delete record", "Edit record",  "Post edit",   "Cancel edit", "Refresh data"};
 
 // The button's glyph, drawn on a 16 x 16 grid in the given colour.
 QIcon Glyph(TNavigateBtn button, const QColor& color) {
@@ -32,15 +32,22 @@ QIcon Glyph(TNavigateBtn button, const QColor& color) {
   };
   QPen line(color, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
   switch (button) {
-    case nbFirst: p.drawRect(QRectF(4, 3.5, 2, 9)); triangle(6.5, 12); break;
+    case nbFirst:
+      p.drawRect(QRectF(4, 3.5, 2, 9));
+      triangle(6.5, 12);
+      break;
     case nbPrior: triangle(5, 11); break;
     case nbNext: triangle(11, 5); break;
-    case nbLast: p.drawRect(QRectF(10, 3.5, 2, 9)); triangle(9.5, 4); break;
-    case nbInsert: p.drawRect(QRectF(7, 3, 2, 10)); p.drawRect(QRectF(3, 7, 10, 2)); break;
-    case nbDelete: p.drawRect(QRectF(3, 7, 10, 2)); break;
-    case nbEdit:
-      p.drawPolygon(QPolygonF{QPointF(8, 4), QPointF(3, 12), QPointF(13, 12)});
+    case nbLast:
+      p.drawRect(QRectF(10, 3.5, 2, 9));
+      triangle(9.5, 4);
       break;
+    case nbInsert:
+      p.drawRect(QRectF(7, 3, 2, 10));
+      p.drawRect(QRectF(3, 7, 10, 2));
+      break;
+    case nbDelete: p.drawRect(QRectF(3, 7, 10, 2)); break;
+    case nbEdit: p.drawPolygon(QPolygonF{QPointF(8, 4), QPointF(3, 12), QPointF(13, 12)}); break;
     case nbPost:
       p.setPen(line);
       p.setBrush(Qt::NoBrush);
@@ -160,10 +167,16 @@ void TDBNavigator::UpdateButtons() {
   const bool down = hasRecords && (inserting || dataSet->RecNo() < dataSet->RecordCount());
   const bool canModify = active && dataSet->CanModify() && !FDataLink->ReadOnly();
   const bool editing = FDataLink->Editing();
-  const std::array<bool, 10> enabled{up,        up,                     down,
-                                     down,      canModify,              canModify && hasRecords,
-                                     canModify && !editing, canModify && editing,
-                                     canModify && editing,  active};
+  const std::array<bool, 10> enabled{up,
+                                     up,
+                                     down,
+                                     down,
+                                     canModify,
+                                     canModify && hasRecords,
+                                     canModify && !editing,
+                                     canModify && editing,
+                                     canModify && editing,
+                                     active};
   for (std::size_t i = 0; i < FButtons.size(); ++i) FButtons[i]->setEnabled(enabled[i]);
 }
 

@@ -23,11 +23,20 @@ class QToolButton;
 namespace zar {
 
 enum TNavigateBtn : std::uint8_t {
-  nbFirst, nbPrior, nbNext, nbLast, nbInsert, nbDelete, nbEdit, nbPost, nbCancel, nbRefresh
+  nbFirst,
+  nbPrior,
+  nbNext,
+  nbLast,
+  nbInsert,
+  nbDelete,
+  nbEdit,
+  nbPost,
+  nbCancel,
+  nbRefresh
 };
 using TNavButtonSet = TSet<TNavigateBtn>;
-inline constexpr TNavButtonSet AllNavButtons{nbFirst, nbPrior,  nbNext, nbLast,   nbInsert,
-                                             nbDelete, nbEdit, nbPost, nbCancel, nbRefresh};
+inline constexpr TNavButtonSet AllNavButtons{nbFirst,  nbPrior, nbNext, nbLast,   nbInsert,
+                                             nbDelete, nbEdit,  nbPost, nbCancel, nbRefresh};
 
 class TDBNavigator : public QWidget {
   Q_OBJECT

@@ -192,8 +192,8 @@ void TCanvas::LineTo(int x, int y) {
     const QPoint last = to - QPoint(stepX, stepY);
     const int left = std::min(from.x(), last.x()) - w / 2;
     const int top = std::min(from.y(), last.y()) - w / 2;
-    pixels.push_back(QRect(left, top, std::abs(last.x() - from.x()) + w,
-                           std::abs(last.y() - from.y()) + w));
+    pixels.push_back(
+        QRect(left, top, std::abs(last.x() - from.x()) + w, std::abs(last.y() - from.y()) + w));
   } else {
     const std::vector<QPoint> path = LinePixels(from, to);
     for (std::size_t i = 0; i < path.size(); ++i)
@@ -206,8 +206,8 @@ void TCanvas::LineTo(int x, int y) {
 
 void TCanvas::Arc(const TRect& box, QPoint start, QPoint end) {
   const QRect q = MapRect(box);
-  if (FPen.Style() == psClear || !Prepare(q.adjusted(-FPen.Width(), -FPen.Width(),
-                                                     FPen.Width(), FPen.Width())))
+  if (FPen.Style() == psClear ||
+      !Prepare(q.adjusted(-FPen.Width(), -FPen.Width(), FPen.Width(), FPen.Width())))
     return;
   QPoint s = MapPoint(start);
   QPoint e = MapPoint(end);
@@ -225,8 +225,8 @@ void TCanvas::Arc(const TRect& box, QPoint start, QPoint end) {
   double span = angleOf(e) - angleOf(s);
   while (span <= 0.0) span += 360.0;
   if (span > 360.0) span = 360.0;
-  QPen pen(ToQColor(FPen.Color()), FPen.Width(), FPen.Style() == psDot ? Qt::DotLine : Qt::SolidLine,
-           Qt::FlatCap);
+  QPen pen(ToQColor(FPen.Color()), FPen.Width(),
+           FPen.Style() == psDot ? Qt::DotLine : Qt::SolidLine, Qt::FlatCap);
   FPainter->setPen(pen);
   FPainter->setBrush(Qt::NoBrush);
   FPainter->drawArc(QRectF(q.left(), q.top(), q.width() - 1, q.height() - 1),

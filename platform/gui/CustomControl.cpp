@@ -96,7 +96,8 @@ void TCustomControl::CreateWnd() {}
 // ---- Appearance ------------------------------------------------------------------------
 
 void TCustomControl::SetFont(const TFont& value) {
-  const bool sameFont = value.QtFont() == font() && value.QtFont().resolveMask() == font().resolveMask();
+  const bool sameFont =
+      value.QtFont() == font() && value.QtFont().resolveMask() == font().resolveMask();
   FFontColor = value.Color();
   if (sameFont)
     FontChanged();  // only the colour changed: Qt sends no event for that
@@ -388,8 +389,8 @@ bool TCustomControl::event(QEvent* event) {
     case QEvent::ToolTip: {
       std::string text = FHint;
       if (FShowHint && !text.empty() && HintShow(text) && !text.empty())
-        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), QString::fromStdString(text),
-                           this);
+        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(),
+                           QString::fromStdString(text), this);
       else
         QToolTip::hideText();
       return true;

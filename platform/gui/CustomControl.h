@@ -63,7 +63,9 @@ class TCustomControl : public QWidget, public TCancelModeReceiver {
   void SetTop(int value) { move(x(), value); }
   void SetWidth(int value) { resize(value, height()); }
   void SetHeight(int value) { resize(width(), value); }
-  void SetBounds(int left, int top, int width, int height) { setGeometry(left, top, width, height); }
+  void SetBounds(int left, int top, int width, int height) {
+    setGeometry(left, top, width, height);
+  }
   // The size inside the border; setting it sizes the widget to it plus the border.
   int ClientWidth() const { return contentsRect().width(); }
   int ClientHeight() const { return contentsRect().height(); }

@@ -69,7 +69,8 @@ TRect TCustomGrid::CellRect(int ACol, int ARow) const {
   const int left = ACol * (FDefaultColWidth + FGridLineWidth);
   const int top = ARow * (FDefaultRowHeight + FGridLineWidth);
   TRect r{left, top, left + FDefaultColWidth, top + FDefaultRowHeight};
-  if (UseRightToLeftAlignment()) r = {ClientWidth() - r.Right, r.Top, ClientWidth() - r.Left, r.Bottom};
+  if (UseRightToLeftAlignment())
+    r = {ClientWidth() - r.Right, r.Top, ClientWidth() - r.Left, r.Bottom};
   return r;
 }
 

@@ -19,7 +19,8 @@ namespace {
 // the anchored edges.
 class AnchorKeeper : public QObject {
  public:
-  AnchorKeeper(QWidget* control, TAnchors anchors) : QObject(control), FControl(control), FAnchors(anchors) {
+  AnchorKeeper(QWidget* control, TAnchors anchors)
+      : QObject(control), FControl(control), FAnchors(anchors) {
     const QWidget* parent = control->parentWidget();
     const QRect g = control->geometry();
     FRightGap = parent->width() - g.right() - 1;
@@ -62,8 +63,10 @@ class AnchorKeeper : public QObject {
 }  // namespace
 
 void SetAnchors(QWidget* control, TAnchors anchors) {
-  for (AnchorKeeper* old : control->findChildren<AnchorKeeper*>(Qt::FindDirectChildrenOnly)) delete old;
-  if (control->parentWidget() && anchors != TAnchors{akLeft, akTop}) new AnchorKeeper(control, anchors);
+  for (AnchorKeeper* old : control->findChildren<AnchorKeeper*>(Qt::FindDirectChildrenOnly))
+    delete old;
+  if (control->parentWidget() && anchors != TAnchors{akLeft, akTop})
+    new AnchorKeeper(control, anchors);
 }
 
 // ---- TPanel ----------------------------------------------------------------------------
@@ -112,7 +115,8 @@ void TLabel::mousePressEvent(QMouseEvent* event) {
   }
   event->accept();
   const QPoint p = event->position().toPoint();
-  if (OnMouseDown) OnMouseDown(this, *button, ShiftStateOf(event->modifiers(), event->buttons()), p.x(), p.y());
+  if (OnMouseDown)
+    OnMouseDown(this, *button, ShiftStateOf(event->modifiers(), event->buttons()), p.x(), p.y());
 }
 
 // ---- TSpeedButton ----------------------------------------------------------------------
@@ -127,7 +131,8 @@ TSpeedButton::TSpeedButton(QWidget* parent) : QToolButton(parent) {
 
 void TSpeedButton::SetGlyph(const QString& bitmapPath, int numGlyphs) {
   const QImage bitmap(bitmapPath);
-  if (bitmap.isNull() || numGlyphs < 1) throw Exception("Cannot load bitmap " + bitmapPath.toStdString());
+  if (bitmap.isNull() || numGlyphs < 1)
+    throw Exception("Cannot load bitmap " + bitmapPath.toStdString());
   SetGlyph(bitmap, numGlyphs);
 }
 
@@ -181,7 +186,8 @@ void TUpDown::SetMax(int value) {
 void TUpDown::SetPosition(int value) {
   FPosition = std::max(FMin, std::min(value, FMax));
   if (FAssociate)
-    FAssociate->setText(QString::fromStdString(ShapeDigits(std::to_string(FPosition), FDigitShape)));
+    FAssociate->setText(
+        QString::fromStdString(ShapeDigits(std::to_string(FPosition), FDigitShape)));
 }
 
 void TUpDown::SetDigitShape(TDigitShape value) {
@@ -219,7 +225,8 @@ TMenuItem::TMenuItem(QObject* owner) : QAction(owner) {
   });
 }
 
-TMenuItem* TPopupMenu::AddItem(const std::string& caption, int tag, TNotifyEvent onClick, QObject* owner) {
+TMenuItem* TPopupMenu::AddItem(const std::string& caption, int tag, TNotifyEvent onClick,
+                               QObject* owner) {
   auto* item = new TMenuItem(owner ? owner : this);
   item->SetCaption(caption);
   item->SetTag(tag);
@@ -230,6 +237,8 @@ TMenuItem* TPopupMenu::AddItem(const std::string& caption, int tag, TNotifyEvent
 
 int TPopupMenu::Count() const { return static_cast<int>(actions().size()); }
 
-TMenuItem* TPopupMenu::Item(int index) const { return qobject_cast<TMenuItem*>(actions().value(index)); }
+TMenuItem* TPopupMenu::Item(int index) const {
+  return qobject_cast<TMenuItem*>(actions().value(index));
+}
 
 }  // namespace zar

@@ -185,7 +185,8 @@ class TPopupMenu : public QMenu {
   explicit TPopupMenu(QWidget* parent = nullptr) : QMenu(parent) {}
 
   // Adds an item owned by owner (the menu when null) at the end; never null.
-  TMenuItem* AddItem(const std::string& caption, int tag, TNotifyEvent onClick, QObject* owner = nullptr);
+  TMenuItem* AddItem(const std::string& caption, int tag, TNotifyEvent onClick,
+                     QObject* owner = nullptr);
   // The menu's actions, separators and other QActions included.
   int Count() const;
   // The action at index 0..Count-1 when it is a TMenuItem; nullptr otherwise.

@@ -13,14 +13,18 @@ struct KeyPair {
 };
 
 constexpr KeyPair kNamedKeys[] = {
-    {Qt::Key_Backspace, vk::Back},  {Qt::Key_Tab, vk::Tab},         {Qt::Key_Backtab, vk::Tab},
-    {Qt::Key_Return, vk::Return},   {Qt::Key_Enter, vk::Return},    {Qt::Key_Shift, vk::Shift},
-    {Qt::Key_Control, vk::Control}, {Qt::Key_Alt, vk::Menu},        {Qt::Key_Pause, vk::Pause},
-    {Qt::Key_CapsLock, vk::Capital}, {Qt::Key_Escape, vk::Escape},  {Qt::Key_Space, vk::Space},
-    {Qt::Key_PageUp, vk::Prior},    {Qt::Key_PageDown, vk::Next},   {Qt::Key_End, vk::End},
-    {Qt::Key_Home, vk::Home},       {Qt::Key_Left, vk::Left},       {Qt::Key_Up, vk::Up},
-    {Qt::Key_Right, vk::Right},     {Qt::Key_Down, vk::Down},       {Qt::Key_Print, vk::Snapshot},
-    {Qt::Key_Insert, vk::Insert},   {Qt::Key_Delete, vk::Delete},   {Qt::Key_Menu, vk::Apps},
+    {Qt::Key_Backspace, vk::Back},  {Qt::Key_Tab, vk::Tab},
+    {Qt::Key_Backtab, vk::Tab},     {Qt::Key_Return, vk::Return},
+    {Qt::Key_Enter, vk::Return},    {Qt::Key_Shift, vk::Shift},
+    {Qt::Key_Control, vk::Control}, {Qt::Key_Alt, vk::Menu},
+    {Qt::Key_Pause, vk::Pause},     {Qt::Key_CapsLock, vk::Capital},
+    {Qt::Key_Escape, vk::Escape},   {Qt::Key_Space, vk::Space},
+    {Qt::Key_PageUp, vk::Prior},    {Qt::Key_PageDown, vk::Next},
+    {Qt::Key_End, vk::End},         {Qt::Key_Home, vk::Home},
+    {Qt::Key_Left, vk::Left},       {Qt::Key_Up, vk::Up},
+    {Qt::Key_Right, vk::Right},     {Qt::Key_Down, vk::Down},
+    {Qt::Key_Print, vk::Snapshot},  {Qt::Key_Insert, vk::Insert},
+    {Qt::Key_Delete, vk::Delete},   {Qt::Key_Menu, vk::Apps},
     {Qt::Key_NumLock, vk::NumLock}, {Qt::Key_ScrollLock, vk::Scroll},
 };
 
@@ -47,7 +51,8 @@ Word VirtualKeyOf(const QKeyEvent& event) {
   const int key = event.key();
   const bool keypad = event.modifiers().testFlag(Qt::KeypadModifier);
   if (key >= Qt::Key_A && key <= Qt::Key_Z) return static_cast<Word>('A' + (key - Qt::Key_A));
-  if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return static_cast<Word>(vk::F1 + (key - Qt::Key_F1));
+  if (key >= Qt::Key_F1 && key <= Qt::Key_F24)
+    return static_cast<Word>(vk::F1 + (key - Qt::Key_F1));
   // Digits of any script (a Persian keyboard reports its own digits) keep
   // the code of their position on the keyboard.
   if (key > 0 && key <= 0xFFFF && QChar(static_cast<char16_t>(key)).isDigit()) {

@@ -23,7 +23,9 @@ bool InOwnedPopup(const QWidget* focused, const QWidget* pressed) {
 
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {}
 
-TApplication* TApplication::Instance() { return qobject_cast<TApplication*>(QCoreApplication::instance()); }
+TApplication* TApplication::Instance() {
+  return qobject_cast<TApplication*>(QCoreApplication::instance());
+}
 
 std::string ExceptionMessage(std::exception_ptr error) {
   try {
@@ -35,7 +37,9 @@ std::string ExceptionMessage(std::exception_ptr error) {
   }
 }
 
-void TApplication::HandleException(std::exception_ptr error) { ShowMessage(ExceptionMessage(error)); }
+void TApplication::HandleException(std::exception_ptr error) {
+  ShowMessage(ExceptionMessage(error));
+}
 
 void TApplication::ShowMessage(const std::string& message) {
   if (OnException) {
@@ -44,7 +48,8 @@ void TApplication::ShowMessage(const std::string& message) {
     std::fprintf(stderr, "%s\n", message.c_str());
     std::fflush(stderr);
   } else {
-    QMessageBox::critical(activeWindow(), applicationDisplayName(), QString::fromStdString(message));
+    QMessageBox::critical(activeWindow(), applicationDisplayName(),
+                          QString::fromStdString(message));
   }
 }
 
@@ -54,7 +59,8 @@ bool TApplication::notify(QObject* receiver, QEvent* event) {
       QWidget* focused = focusWidget();
       auto* target = dynamic_cast<TCancelModeReceiver*>(focused);
       auto* pressed = static_cast<QWidget*>(receiver);
-      if (target && focused != receiver && !InOwnedPopup(focused, pressed)) target->CancelMode(pressed);
+      if (target && focused != receiver && !InOwnedPopup(focused, pressed))
+        target->CancelMode(pressed);
     }
     return QApplication::notify(receiver, event);
   } catch (...) {

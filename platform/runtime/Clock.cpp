@@ -19,8 +19,8 @@ TDateTime LocalNow() {
   TryEncodeDate(static_cast<Word>(local.tm_year + 1900), static_cast<Word>(local.tm_mon + 1),
                 static_cast<Word>(local.tm_mday), date);
   TryEncodeTime(static_cast<Word>(local.tm_hour), static_cast<Word>(local.tm_min),
-                static_cast<Word>(local.tm_sec > 59 ? 59 : local.tm_sec),
-                static_cast<Word>(ms), time);
+                static_cast<Word>(local.tm_sec > 59 ? 59 : local.tm_sec), static_cast<Word>(ms),
+                time);
   return CombineDateTime(date, time);
 }
 }  // namespace

@@ -24,11 +24,18 @@ bool StartsWithDesignatorForm(std::string_view text) noexcept {
 // Tokens whose run of identical characters counts as one token.
 constexpr bool TakesRun(char token) noexcept {
   switch (token) {
-    case 'Y': case 'M': case 'N': case 'D': case 'H': case 'S': case 'Z':
-    case 'T': case 'C': case 'G': case 'E':
-      return true;
-    default:
-      return false;
+    case 'Y':
+    case 'M':
+    case 'N':
+    case 'D':
+    case 'H':
+    case 'S':
+    case 'Z':
+    case 'T':
+    case 'C':
+    case 'G':
+    case 'E': return true;
+    default: return false;
   }
 }
 
@@ -38,16 +45,15 @@ bool TwelveHourFollows(std::string_view rest) noexcept {
   bool inQuotes = false;
   for (std::size_t i = 0; i < rest.size(); i += Utf8CharLength(rest, i)) {
     switch (rest[i]) {
-      case '\'': case '"':
-        inQuotes = !inQuotes;
-        break;
-      case 'h': case 'H':
-        return false;
-      case 'a': case 'A':
+      case '\'':
+      case '"': inQuotes = !inQuotes; break;
+      case 'h':
+      case 'H': return false;
+      case 'a':
+      case 'A':
         if (!inQuotes) return StartsWithDesignatorForm(rest.substr(i));
         break;
-      default:
-        break;
+      default: break;
     }
   }
   return false;
@@ -185,19 +191,15 @@ void TPatternWriter::WriteDayName(TInterpretation& st, bool longName) noexcept {
 
 void TPatternWriter::WriteDay(TInterpretation& st, std::size_t count) noexcept {
   switch (count) {
-    case 1: case 2:
+    case 1:
+    case 2:
       NeedDate(st);
       AppendNumber(st.Day, count);
       break;
-    case 3: case 4:
-      WriteDayName(st, count == 4);
-      break;
-    case 5:
-      Interpret(FormatSettings.ShortDateFormat);
-      break;
-    default:
-      Interpret(FormatSettings.LongDateFormat);
-      break;
+    case 3:
+    case 4: WriteDayName(st, count == 4); break;
+    case 5: Interpret(FormatSettings.ShortDateFormat); break;
+    default: Interpret(FormatSettings.LongDateFormat); break;
   }
 }
 
@@ -265,7 +267,7 @@ std::size_t TPatternWriter::WriteAForm(TInterpretation& st, std::string_view tex
 }
 
 std::size_t TPatternWriter::WriteQuoted(std::string_view pattern, std::size_t from,
-                                   char quote) noexcept {
+                                        char quote) noexcept {
   std::size_t end = from;
   while (end < pattern.size() && pattern[end] != quote) end += Utf8CharLength(pattern, end);
   Append(pattern.substr(from, end - from));
@@ -276,8 +278,9 @@ void TPatternWriter::Interpret(std::string_view pattern) noexcept {
   if (FLevel >= MaxNesting) return;
   ++FLevel;
   // Short patterns: a plain loop beats a call to memchr here.
-  pattern = pattern.substr(0, static_cast<std::size_t>(
-                                  std::find(pattern.begin(), pattern.end(), '\0') - pattern.begin()));
+  pattern = pattern.substr(
+      0,
+      static_cast<std::size_t>(std::find(pattern.begin(), pattern.end(), '\0') - pattern.begin()));
   TInterpretation st;
   std::size_t i = 0;
   while (i < pattern.size()) {
@@ -300,50 +303,29 @@ void TPatternWriter::Interpret(std::string_view pattern) noexcept {
       while (i < pattern.size() && pattern[i] == starter) ++i, ++count;
 
     switch (token) {
-      case 'Y':
-        WriteYear(st, count);
-        break;
-      case 'M':
-        WriteMonth(st, count);
-        break;
-      case 'D':
-        WriteDay(st, count);
-        break;
-      case 'H':
-        WriteHour(st, count, pattern.substr(i));
-        break;
-      case 'N':
-        WriteTimePart(st, st.Minute, std::min<std::size_t>(count, 2));
-        break;
-      case 'S':
-        WriteTimePart(st, st.Second, std::min<std::size_t>(count, 2));
-        break;
-      case 'Z':
-        WriteTimePart(st, st.MilliSecond, std::min<std::size_t>(count, 3));
-        break;
+      case 'Y': WriteYear(st, count); break;
+      case 'M': WriteMonth(st, count); break;
+      case 'D': WriteDay(st, count); break;
+      case 'H': WriteHour(st, count, pattern.substr(i)); break;
+      case 'N': WriteTimePart(st, st.Minute, std::min<std::size_t>(count, 2)); break;
+      case 'S': WriteTimePart(st, st.Second, std::min<std::size_t>(count, 2)); break;
+      case 'Z': WriteTimePart(st, st.MilliSecond, std::min<std::size_t>(count, 3)); break;
       case 'T':
         Interpret(count == 1 ? FormatSettings.ShortTimeFormat : FormatSettings.LongTimeFormat);
         break;
-      case 'C':
-        WriteDateAndTime(st);
-        break;
-      case 'G': case 'E':
-        break;  // era name and year: no alternate-calendar formatter here
-      case 'A':
-        i = start + WriteAForm(st, pattern.substr(start));
-        break;
+      case 'C': WriteDateAndTime(st); break;
+      case 'G':
+      case 'E': break;  // era name and year: no alternate-calendar formatter here
+      case 'A': i = start + WriteAForm(st, pattern.substr(start)); break;
       case '/':
         if (FormatSettings.DateSeparator != '\0') AppendChar(FormatSettings.DateSeparator);
         break;
       case ':':
         if (FormatSettings.TimeSeparator != '\0') AppendChar(FormatSettings.TimeSeparator);
         break;
-      case '\'': case '"':
-        i = WriteQuoted(pattern, i, starter);
-        break;
-      default:
-        AppendChar(starter);
-        break;
+      case '\'':
+      case '"': i = WriteQuoted(pattern, i, starter); break;
+      default: AppendChar(starter); break;
     }
   }
   --FLevel;

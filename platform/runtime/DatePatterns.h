@@ -15,8 +15,7 @@ namespace zar {
 struct TCalendarNaming {
   // Year, month and day of the day of value (zeros outside the calendar's
   // range) and its weekday in the calendar's own numbering, always 1..7.
-  void (*DecodeDate)(TDateTime value, Word& year, Word& month, Word& day,
-                     Word& dayOfWeek) noexcept;
+  void (*DecodeDate)(TDateTime value, Word& year, Word& month, Word& day, Word& dayOfWeek) noexcept;
   // Names by month 1..12 (month 0, a day outside the range, gives "") and
   // by the weekday number DecodeDate gives.
   std::string_view (*MonthName)(Word month, bool longName) noexcept;

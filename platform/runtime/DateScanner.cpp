@@ -20,7 +20,8 @@ TDateOrder DateOrderOf(std::string_view format) noexcept {
   for (const char c : format) {
     switch (AsciiUpper(c)) {
       case 'D': return TDateOrder::DayFirst;
-      case 'E': case 'Y': return TDateOrder::YearFirst;
+      case 'E':
+      case 'Y': return TDateOrder::YearFirst;
       case 'M': return TDateOrder::MonthFirst;
       default: break;
     }
@@ -176,9 +177,18 @@ bool ScanDateAt(TScanner& sc, TDateTime& date, const TCalendarEncoding& calendar
     const TNumber& yearText = order == TDateOrder::YearFirst ? n1 : n3;
     year = yearText.Value;
     switch (order) {
-      case TDateOrder::MonthFirst: month = n1.Value; day = n2.Value; break;
-      case TDateOrder::DayFirst: month = n2.Value; day = n1.Value; break;
-      case TDateOrder::YearFirst: month = n2.Value; day = n3.Value; break;
+      case TDateOrder::MonthFirst:
+        month = n1.Value;
+        day = n2.Value;
+        break;
+      case TDateOrder::DayFirst:
+        month = n2.Value;
+        day = n1.Value;
+        break;
+      case TDateOrder::YearFirst:
+        month = n2.Value;
+        day = n3.Value;
+        break;
     }
     if (eraOffset > 0)
       year = EraYear(year, eraOffset, fs, calendar);
@@ -192,8 +202,7 @@ bool ScanDateAt(TScanner& sc, TDateTime& date, const TCalendarEncoding& calendar
   }
   sc.ScanChar(separator);  // one trailing separator is allowed
   sc.ScanBlanks();
-  if (fs.FarEastLocale && format.find("ddd") != std::string_view::npos)
-    SkipFarEastDayName(sc, fs);
+  if (fs.FarEastLocale && format.find("ddd") != std::string_view::npos) SkipFarEastDayName(sc, fs);
   // A year pushed out of range by the window or an era must not wrap.
   return year >= 0 && year <= std::numeric_limits<Word>::max() &&
          calendar.TryEncodeDate(static_cast<Word>(year), month, day, date);

@@ -30,7 +30,8 @@ bool ScanTimeText(std::string_view S, Integer& Pos, TDateTime& Time) noexcept;
 // Whole-text parsers. A date may be followed by blanks and one date
 // separator; a date and time may be a time alone, and text after a time
 // that follows a date is ignored; a time may be followed by blanks.
-bool ParseDateText(std::string_view S, TDateTime& Value, const TCalendarEncoding& calendar) noexcept;
+bool ParseDateText(std::string_view S, TDateTime& Value,
+                   const TCalendarEncoding& calendar) noexcept;
 bool ParseDateTimeText(std::string_view S, TDateTime& Value,
                        const TCalendarEncoding& calendar) noexcept;
 bool ParseTimeText(std::string_view S, TDateTime& Value) noexcept;

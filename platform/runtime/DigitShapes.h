@@ -41,8 +41,10 @@ constexpr int DigitAt(std::string_view text, std::size_t pos, std::size_t& lengt
 // a shape outside the enumeration writes Latin.
 constexpr std::string_view DigitText(unsigned digit, TDigitShape shape) noexcept {
   constexpr std::string_view latin = "0123456789";
-  constexpr std::string_view persian = "\u06F0\u06F1\u06F2\u06F3\u06F4\u06F5\u06F6\u06F7\u06F8\u06F9";
-  constexpr std::string_view arabic = "\u0660\u0661\u0662\u0663\u0664\u0665\u0666\u0667\u0668\u0669";
+  constexpr std::string_view persian =
+      "\u06F0\u06F1\u06F2\u06F3\u06F4\u06F5\u06F6\u06F7\u06F8\u06F9";
+  constexpr std::string_view arabic =
+      "\u0660\u0661\u0662\u0663\u0664\u0665\u0666\u0667\u0668\u0669";
   switch (shape) {
     case dgPersian: return persian.substr(2 * digit, 2);
     case dgArabic: return arabic.substr(2 * digit, 2);

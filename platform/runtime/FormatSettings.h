@@ -21,8 +21,8 @@ struct TFormatSettings {
   std::string LongTimeFormat = "hh:nn:ss";          // pattern of tt, c and TimeToStr
   // The separators written for "/" and ":" (and in ZarInvalidDateTimeError's
   // message) and the only ones read between date and between time parts.
-  char DateSeparator = '/';   // '\0' writes nothing for "/"
-  char TimeSeparator = ':';   // '\0' writes nothing for ":"
+  char DateSeparator = '/';  // '\0' writes nothing for "/"
+  char TimeSeparator = ':';  // '\0' writes nothing for ":"
   // Read before parsed milliseconds; also the currency fields' separator.
   char DecimalSeparator = '.';
   // Written by ampm; read (as well as AM and PM) by the parsers, in any ASCII case.
@@ -37,9 +37,9 @@ struct TFormatSettings {
   // Gregorian names; index 0 is January and Sunday respectively.
   std::array<std::string, 12> ShortMonthNames{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                               "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-  std::array<std::string, 12> LongMonthNames{"January", "February", "March",     "April",
-                                             "May",     "June",     "July",      "August",
-                                             "September", "October", "November", "December"};
+  std::array<std::string, 12> LongMonthNames{"January",   "February", "March",    "April",
+                                             "May",       "June",     "July",     "August",
+                                             "September", "October",  "November", "December"};
   std::array<std::string, 7> ShortDayNames{"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
   std::array<std::string, 7> LongDayNames{"Sunday",   "Monday", "Tuesday", "Wednesday",
                                           "Thursday", "Friday", "Saturday"};

@@ -70,13 +70,11 @@ bool TryEncodeDate(Word Year, Word Month, Word Day, TDateTime& Date) noexcept {
 
 TDateTime EncodeDate(Word Year, Word Month, Word Day) {
   TDateTime date = 0;
-  if (!TryEncodeDate(Year, Month, Day, date))
-    throw EConvertError(SDateEncodeError);
+  if (!TryEncodeDate(Year, Month, Day, date)) throw EConvertError(SDateEncodeError);
   return date;
 }
 
-bool DecodeDateFully(TDateTime DateTime, Word& Year, Word& Month, Word& Day,
-                     Word& DOW) noexcept {
+bool DecodeDateFully(TDateTime DateTime, Word& Year, Word& Month, Word& Day, Word& DOW) noexcept {
   Year = Month = Day = DOW = 0;
   std::int64_t serial = 0;
   if (!DaySerial(DateTime, serial) || serial < FirstSerial || serial > LastSerial) return false;
@@ -111,8 +109,8 @@ bool TryEncodeDateTime(Word Year, Word Month, Word Day, Word Hour, Word Minute, 
   return true;
 }
 
-TDateTime EncodeDateTime(Word Year, Word Month, Word Day, Word Hour, Word Minute,
-                         Word Second, Word MilliSecond) {
+TDateTime EncodeDateTime(Word Year, Word Month, Word Day, Word Hour, Word Minute, Word Second,
+                         Word MilliSecond) {
   TDateTime value = 0;
   if (!TryEncodeDateTime(Year, Month, Day, Hour, Minute, Second, MilliSecond, value))
     throw EConvertError(SDateEncodeError);

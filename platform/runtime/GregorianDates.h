@@ -34,8 +34,7 @@ bool TryEncodeDate(Word Year, Word Month, Word Day, TDateTime& Date) noexcept;
 TDateTime EncodeDate(Word Year, Word Month, Word Day);
 // Weekday 1 = Sunday .. 7 = Saturday; result = leap year. Zeros and false for
 // values before 0001-01-01, beyond 9999-12-31, NaN or infinities. Never raises.
-bool DecodeDateFully(TDateTime DateTime, Word& Year, Word& Month, Word& Day,
-                     Word& DOW) noexcept;
+bool DecodeDateFully(TDateTime DateTime, Word& Year, Word& Month, Word& Day, Word& DOW) noexcept;
 // Year/Month/Day as DecodeDateFully gives them (zeros outside); never raises.
 void DecodeDate(TDateTime DateTime, Word& Year, Word& Month, Word& Day) noexcept;
 // DecodeDate and DecodeTime of DateTime in one call; never raises.
@@ -48,13 +47,13 @@ bool TryEncodeDateTime(Word Year, Word Month, Word Day, Word Hour, Word Minute, 
                        Word MilliSecond, TDateTime& Value) noexcept;
 // The value TryEncodeDateTime gives; raises EConvertError "Invalid argument to date
 // encode" otherwise (a bad time part too).
-TDateTime EncodeDateTime(Word Year, Word Month, Word Day, Word Hour, Word Minute,
-                         Word Second, Word MilliSecond);
+TDateTime EncodeDateTime(Word Year, Word Month, Word Day, Word Hour, Word Minute, Word Second,
+                         Word MilliSecond);
 
 // Weekdays of any day serial; NaN, infinities and magnitudes of 1e11 days or more
 // count as serial 0, a Saturday. Never raise.
-Word DayOfWeek(TDateTime DateTime) noexcept;      // 1 = Sunday .. 7 = Saturday
-Word DayOfTheWeek(TDateTime DateTime) noexcept;   // ISO: 1 = Monday .. 7 = Sunday
+Word DayOfWeek(TDateTime DateTime) noexcept;     // 1 = Sunday .. 7 = Saturday
+Word DayOfTheWeek(TDateTime DateTime) noexcept;  // ISO: 1 = Monday .. 7 = Sunday
 // ISO 8601 week 1..53 (weeks start on Monday; week 1 holds the year's first
 // Thursday). The overload also gives the ISO year the week belongs to. Both
 // give 0 (and Year 0) outside 0001-01-01..9999-12-31 and for NaN; never raise.
@@ -88,12 +87,12 @@ std::string FormatDateTime(std::string_view Format, TDateTime DateTime);
 // the message shown, %s being the whole text.
 // A date; blanks after it allowed.
 bool TryStrToDate(std::string_view S, TDateTime& Value) noexcept;
-TDateTime StrToDate(std::string_view S);          // "Invalid date '%s'"
+TDateTime StrToDate(std::string_view S);  // "Invalid date '%s'"
 // A date, a date and a time (text after the time ignored) or a time alone.
 bool TryStrToDateTime(std::string_view S, TDateTime& Value) noexcept;
-TDateTime StrToDateTime(std::string_view S);      // "'%s' is not a valid date and time"
+TDateTime StrToDateTime(std::string_view S);  // "'%s' is not a valid date and time"
 // A time alone (on day 0), blanks around it allowed.
 bool TryStrToTime(std::string_view S, TDateTime& Value) noexcept;
-TDateTime StrToTime(std::string_view S);          // "'%s' is not a valid time"
+TDateTime StrToTime(std::string_view S);  // "'%s' is not a valid time"
 
 }  // namespace zar

@@ -32,8 +32,7 @@ std::string_view GregorianDayName(Word dayOfWeek, bool longName) noexcept {
                   : FormatSettings.ShortDayNames[dayOfWeek - 1];
 }
 
-constexpr TCalendarNaming GregorianNaming{DecodeGregorianDay, GregorianMonthName,
-                                          GregorianDayName};
+constexpr TCalendarNaming GregorianNaming{DecodeGregorianDay, GregorianMonthName, GregorianDayName};
 constexpr TCalendarEncoding GregorianEncoding{TryEncodeDate, CurrentYear};
 
 }  // namespace
@@ -70,9 +69,7 @@ TDateTime StrToDateTime(std::string_view S) {
   return ParseOrRaise(TryStrToDateTime, S, SInvalidDateTime);
 }
 
-bool TryStrToTime(std::string_view S, TDateTime& Value) noexcept {
-  return ParseTimeText(S, Value);
-}
+bool TryStrToTime(std::string_view S, TDateTime& Value) noexcept { return ParseTimeText(S, Value); }
 
 TDateTime StrToTime(std::string_view S) { return ParseOrRaise(TryStrToTime, S, SInvalidTime); }
 

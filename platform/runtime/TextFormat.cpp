@@ -43,8 +43,7 @@ std::int64_t AsInteger(const TFormatArg& arg) noexcept {
 }
 
 double AsReal(const TFormatArg& arg) noexcept {
-  return arg.GetKind() == TFormatArg::Kind::Integer ? static_cast<double>(arg.Int())
-                                                    : arg.Real();
+  return arg.GetKind() == TFormatArg::Kind::Integer ? static_cast<double>(arg.Int()) : arg.Real();
 }
 
 }  // namespace
@@ -73,8 +72,8 @@ std::string FormatArgs(std::string_view fmt, std::initializer_list<TFormatArg> a
       if (j < fmt.size() && fmt[j] == '*') {
         ++j;
         const TFormatArg* arg = take();
-        precision = arg ? static_cast<int>(std::clamp<std::int64_t>(AsInteger(*arg), 0, MaxPrecision))
-                        : 0;
+        precision =
+            arg ? static_cast<int>(std::clamp<std::int64_t>(AsInteger(*arg), 0, MaxPrecision)) : 0;
       } else {
         while (j < fmt.size() && fmt[j] >= '0' && fmt[j] <= '9') {
           precision = std::min(precision * 10 + (fmt[j] - '0'), MaxPrecision);
@@ -92,8 +91,8 @@ std::string FormatArgs(std::string_view fmt, std::initializer_list<TFormatArg> a
     i = j + 1;
     const TFormatArg* arg = take();
     if (!arg) continue;
-    const bool real = arg->GetKind() == TFormatArg::Kind::Real ? conversion != 'd'
-                                                               : conversion == 'f';
+    const bool real =
+        arg->GetKind() == TFormatArg::Kind::Real ? conversion != 'd' : conversion == 'f';
     if (arg->GetKind() == TFormatArg::Kind::Text)
       out.append(arg->Text());
     else if (real)

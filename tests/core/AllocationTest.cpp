@@ -54,8 +54,7 @@ TEST(Allocations, FormattingAllocatesOnlyItsResult) {
   // Long results, so that the small-string buffer cannot hide an allocation.
   for (const char* pattern : {"dddd d mmmm yyyy hh:nn:ss", "dddddd tt", "c", ""}) {
     std::string result;
-    EXPECT_EQ(AllocationsOf([&] { result = ZarFormatDateTime(pattern, 45371.75); }), 1)
-        << pattern;
+    EXPECT_EQ(AllocationsOf([&] { result = ZarFormatDateTime(pattern, 45371.75); }), 1) << pattern;
     EXPECT_GT(result.size(), 15u);
   }
 }

@@ -16,12 +16,14 @@ struct SolarDay {
 };
 
 // Reference points: solar date, day serial, weekday.
+// clang-format off
 constexpr SolarDay ReferenceDays[] = {
     {1, 1, 1, -466699, 6},      {1278, 10, 9, 0, 1},        {1278, 10, 10, 1, 2},
     {1354, 1, 1, 27474, 7},     {1379, 10, 11, 36891, 2},   {1399, 12, 30, 44275, 1},
     {1402, 12, 29, 45370, 4},   {1403, 1, 1, 45371, 5},     {1403, 12, 30, 45736, 6},
     {1404, 1, 1, 45737, 7},     {9999, 12, 29, 3185359, 3},
 };
+// clang-format on
 
 TEST(SolarArithmetic, ReferenceDaysEncodeAndDecode) {
   for (const auto& r : ReferenceDays) {
@@ -47,11 +49,12 @@ TEST(SolarArithmetic, LeapRule) {
 }
 
 TEST(SolarArithmetic, InvalidDatesAreRejected) {
-  const Word bad[][3] = {{0, 1, 1}, {10000, 1, 1}, {1403, 13, 1}, {1403, 1, 0},
+  const Word bad[][3] = {{0, 1, 1},     {10000, 1, 1},  {1403, 13, 1}, {1403, 1, 0},
                          {1403, 7, 31}, {1402, 12, 30}, {1403, 0, 1}};
   for (const auto& b : bad) {
     TDateTime untouched = 123.0;
-    EXPECT_FALSE(ZarTryEncodeDate(b[0], b[1], b[2], untouched)) << b[0] << '/' << b[1] << '/' << b[2];
+    EXPECT_FALSE(ZarTryEncodeDate(b[0], b[1], b[2], untouched))
+        << b[0] << '/' << b[1] << '/' << b[2];
     EXPECT_EQ(untouched, 123.0);
   }
   try {
@@ -63,8 +66,10 @@ TEST(SolarArithmetic, InvalidDatesAreRejected) {
 }
 
 TEST(SolarArithmetic, DecodeBeforeEpochAndNonFiniteGivesZeros) {
+  // clang-format off
   const double values[] = {-466700, -1e9, std::nan(""), std::numeric_limits<double>::infinity(),
                            -std::numeric_limits<double>::infinity(), 1e300, 4e7};
+  // clang-format on
   for (double v : values) {
     Word y = 9, m = 9, d = 9, w = 9;
     EXPECT_FALSE(ZarDecodeDateFully(v, y, m, d, w)) << v;
@@ -106,11 +111,17 @@ TEST(SolarArithmetic, LastDayOfEveryYearFollowsItsOwnLeapStatus) {
 }
 
 TEST(SolarArithmetic, IncAMonthClampsTheDay) {
-  struct Case { Word y, m, d; Integer n; Word ey, em, ed; };
+  struct Case {
+    Word y, m, d;
+    Integer n;
+    Word ey, em, ed;
+  };
+  // clang-format off
   const Case cases[] = {{1403, 6, 31, 1, 1403, 7, 30},   {1403, 12, 30, 12, 1404, 12, 29},
                         {1403, 1, 15, -1, 1402, 12, 15}, {1403, 6, 31, -7, 1402, 11, 30},
                         {1403, 1, 1, -12, 1402, 1, 1},   {1403, 12, 1, 1, 1404, 1, 1},
                         {1403, 1, 1, -13, 1401, 12, 1}};
+  // clang-format on
   for (const auto& c : cases) {
     Word y = c.y, m = c.m, d = c.d;
     ZarIncAMonth(y, m, d, c.n);
@@ -134,7 +145,10 @@ TEST(SolarArithmetic, IncMonthKeepsTimeAndRaisesOutsideRange) {
 }
 
 TEST(SolarArithmetic, WeekNumbers) {
-  struct Case { Word y, m, d; Integer rule1, rule2, rule3; };
+  struct Case {
+    Word y, m, d;
+    Integer rule1, rule2, rule3;
+  };
   const Case cases[] = {{1403, 1, 1, 1, 53, 52}, {1403, 1, 4, 2, 1, 1}, {1402, 12, 29, 1, 53, 52}};
   for (const auto& c : cases) {
     const TDateTime t = ZarEncodeDate(c.y, c.m, c.d) + 0.7;
@@ -172,13 +186,19 @@ TEST(SolarArithmetic, EncodeDateTime) {
 }
 
 TEST(SolarArithmetic, InvalidDateTimeMessages) {
-  struct Case { Word parts[7]; TDateTime base; const char* text; };
+  struct Case {
+    Word parts[7];
+    TDateTime base;
+    const char* text;
+  };
+  // clang-format off
   const Case cases[] = {
       {{1403, 12, 31, 10, 0, 0, 0}, 0, "'1403/12/31 10:0:0.0' is not a valid date and time"},
       {{1403, 65535, 1, 0, 0, 0, 0}, 0, "'1403/?/1 0:0:0.0' is not a valid date and time"},
       {{1403, 65535, 1, 65535, 0, 0, 0}, 45371.75,
        "'1403/1/1 18:0:0.0' is not a valid date and time"},
   };
+  // clang-format on
   for (const auto& c : cases) {
     try {
       ZarInvalidDateTimeError(c.parts[0], c.parts[1], c.parts[2], c.parts[3], c.parts[4],

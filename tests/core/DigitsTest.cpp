@@ -20,8 +20,8 @@ using zar::testing::IsValidUtf8;
 
 namespace {
 
-constexpr TDateTime Nowruz1403 = 45371;          // 1403/1/1 = 2024-03-20
-constexpr TDateTime NowruzEvening = 45371.75;    // at 18:00
+constexpr TDateTime Nowruz1403 = 45371;        // 1403/1/1 = 2024-03-20
+constexpr TDateTime NowruzEvening = 45371.75;  // at 18:00
 const TDateTime TenThirty = 10.5 / 24;
 
 class Digits : public FormatSettingsTest {};
@@ -70,8 +70,9 @@ TEST_F(Digits, YearLengthsCountDigitsNotBytes) {
     const char* text;
     const char* ascii;
   } cases[] = {
-      {"۰۳/۱/۱", "03/1/1"},   {"۳/۱/۱", "3/1/1"},       {"۰۰۳/۱/۱", "003/1/1"},
-      {"٥٣/١/١", "53/1/1"},   {"۰۰۰۱۴۰۳/۱/۱", "0001403/1/1"}, {"۱/۱۵", "1/15"},
+      {"۰۳/۱/۱", "03/1/1"},           {"۳/۱/۱", "3/1/1"},
+      {"۰۰۳/۱/۱", "003/1/1"},         {"٥٣/١/١", "53/1/1"},
+      {"۰۰۰۱۴۰۳/۱/۱", "0001403/1/1"}, {"۱/۱۵", "1/15"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
@@ -104,17 +105,17 @@ TEST_F(Digits, ScannersStepOverWholeDigits) {
 // with the usual messages.
 TEST_F(Digits, OtherDigitsLookalikesAndBrokenBytesAreRefused) {
   const std::string cases[] = {
-      "१४०३/१/१",                // Devanagari
-      "১৪০৩/১/১",                // Bengali
-      "１４０３/１/１",          // full-width
-      "۱۴۰۳/۱/ا",                // alef U+0627 for one
-      "۱۴۰۳/۱/ه",                // heh U+0647 for five
-      "۱۴۰۳/۱/۱٫",               // Arabic decimal separator U+066B
-      "۱۴۰۳/۱/\xDB\xBA",         // U+06FA, the letter after the digits
-      "۱۴۰۳/۱/\xD9\x9F",         // U+065F, just before the Arabic-Indic digits
-      "۱۴۰۳/۱/\xDB",             // a lead byte without its second byte
-      "۱۴۰۳/۱/\xB1",             // a stray second byte
-      "\xDB\xB1\xB4/1/1",        // a digit's second byte repeated
+      "१४०३/१/१",          // Devanagari
+      "১৪০৩/১/১",          // Bengali
+      "１４０３/１/１",    // full-width
+      "۱۴۰۳/۱/ا",          // alef U+0627 for one
+      "۱۴۰۳/۱/ه",          // heh U+0647 for five
+      "۱۴۰۳/۱/۱٫",         // Arabic decimal separator U+066B
+      "۱۴۰۳/۱/\xDB\xBA",   // U+06FA, the letter after the digits
+      "۱۴۰۳/۱/\xD9\x9F",   // U+065F, just before the Arabic-Indic digits
+      "۱۴۰۳/۱/\xDB",       // a lead byte without its second byte
+      "۱۴۰۳/۱/\xB1",       // a stray second byte
+      "\xDB\xB1\xB4/1/1",  // a digit's second byte repeated
       std::string("۱۴۰۳/۱/۱\0", 16),
   };
   for (const std::string& text : cases) {

@@ -90,7 +90,7 @@ TEST_F(SolarFormat, TwelveHourClockAtMidnightAndNoon) {
   const struct {
     double hours;
     const char* expected;
-  } cases[] = {{0, "12 am"}, {0.5, "12 am"}, {1, "1 am"}, {11, "11 am"},
+  } cases[] = {{0, "12 am"},  {0.5, "12 am"}, {1, "1 am"},  {11, "11 am"},
                {12, "12 pm"}, {13, "1 pm"},   {23, "11 pm"}};
   for (const auto& c : cases)
     EXPECT_EQ(ZarFormatDateTime("h am/pm", 45371 + c.hours / 24), c.expected) << c.hours;
@@ -124,7 +124,7 @@ TEST_F(SolarFormat, DateToStrAndDateTimeToStr) {
 
 TEST_F(SolarFormat, DayNamesFollowTheSolarWeekAndKeepTheirJoiners) {
   // 45374 is a Saturday, the first day of the solar week.
-  const char* const longNames[] = {"شنبه",     "يک\u200Cشنبه", "دوشنبه", "سه\u200Cشنبه",
+  const char* const longNames[] = {"شنبه",     "يک\u200Cشنبه",  "دوشنبه", "سه\u200Cشنبه",
                                    "چهارشنبه", "پنج\u200Cشنبه", "آدينه"};
   for (int i = 0; i < 7; ++i) {
     EXPECT_EQ(ZarFormatDateTime("dddd", 45374 + i), longNames[i]) << i;
@@ -176,9 +176,9 @@ TEST_F(SolarFormat, OutputStopsAt256BytesOnACharacterBoundary) {
 // Random patterns of tokens, quotes, Persian letters and stray bytes:
 // the output never exceeds the limit, and valid input gives valid output.
 TEST_F(SolarFormat, RandomPatternsStayWithinTheLimit) {
-  const std::string pieces[] = {"y", "m", "d",  "h",  "n",  "s",  "z",   "t",  "c",  "a",
-                                "am/pm", "a/p", "ampm", "'", "\"", "/", ":", " ", "g", "e",
-                                "ش", "\u200C", "x", "Y", "M", "D", "H"};
+  const std::string pieces[] = {"y", "m",     "d",   "h",      "n", "s",  "z", "t", "c",
+                                "a", "am/pm", "a/p", "ampm",   "'", "\"", "/", ":", " ",
+                                "g", "e",     "ش",   "\u200C", "x", "Y",  "M", "D", "H"};
   std::mt19937 random(20240320);
   std::uniform_int_distribution<std::size_t> pick(0, std::size(pieces) - 1);
   std::uniform_int_distribution<int> length(0, 200);

@@ -20,16 +20,15 @@ TEST(GregorianArithmetic, EncodeAndDecodeReferenceDays) {
     double serial;
     Word dayOfWeek;  // 1 = Sunday
   } days[] = {
-      {1899, 12, 30, 0, 7},      {1900, 1, 1, 2, 2},      {1900, 3, 1, 61, 5},
-      {2000, 2, 29, 36585, 3},   {2024, 3, 20, 45371, 4}, {1, 1, 1, -693593, 2},
+      {1899, 12, 30, 0, 7},       {1900, 1, 1, 2, 2},      {1900, 3, 1, 61, 5},
+      {2000, 2, 29, 36585, 3},    {2024, 3, 20, 45371, 4}, {1, 1, 1, -693593, 2},
       {9999, 12, 31, 2958465, 6},
   };
   for (const auto& d : days) {
     SCOPED_TRACE(d.serial);
     EXPECT_EQ(EncodeDate(d.year, d.month, d.day), d.serial);
     Word y, m, dd, dow;
-    EXPECT_EQ(DecodeDateFully(CombineDateTime(d.serial, 0.999), y, m, dd, dow),
-              IsLeapYear(d.year));
+    EXPECT_EQ(DecodeDateFully(CombineDateTime(d.serial, 0.999), y, m, dd, dow), IsLeapYear(d.year));
     EXPECT_EQ(y, d.year);
     EXPECT_EQ(m, d.month);
     EXPECT_EQ(dd, d.day);
@@ -39,7 +38,7 @@ TEST(GregorianArithmetic, EncodeAndDecodeReferenceDays) {
 }
 
 TEST(GregorianArithmetic, EncodeErrors) {
-  const Word bad[][3] = {{0, 1, 1},    {10000, 1, 1}, {2024, 0, 1}, {2024, 13, 1},
+  const Word bad[][3] = {{0, 1, 1},    {10000, 1, 1}, {2024, 0, 1},  {2024, 13, 1},
                          {2024, 1, 0}, {2023, 2, 29}, {2100, 2, 29}, {2024, 4, 31}};
   for (const auto& b : bad) {
     TDateTime untouched = 7;
@@ -67,10 +66,10 @@ TEST(GregorianArithmetic, IsoWeeksAndWeekdays) {
     Word year, month, day;
     Word week, weekYear, isoDay;  // isoDay 1 = Monday
   } cases[] = {
-      {2021, 1, 1, 53, 2020, 5},   {2021, 1, 4, 1, 2021, 1},    {2020, 12, 31, 53, 2020, 4},
-      {2024, 12, 30, 1, 2025, 1},  {2025, 12, 29, 1, 2026, 1},  {2026, 1, 1, 1, 2026, 4},
-      {2008, 12, 29, 1, 2009, 1},  {2010, 1, 3, 53, 2009, 7},   {2024, 3, 20, 12, 2024, 3},
-      {2015, 12, 31, 53, 2015, 4}, {2016, 1, 3, 53, 2015, 7},   {2018, 12, 31, 1, 2019, 1},
+      {2021, 1, 1, 53, 2020, 5},   {2021, 1, 4, 1, 2021, 1},   {2020, 12, 31, 53, 2020, 4},
+      {2024, 12, 30, 1, 2025, 1},  {2025, 12, 29, 1, 2026, 1}, {2026, 1, 1, 1, 2026, 4},
+      {2008, 12, 29, 1, 2009, 1},  {2010, 1, 3, 53, 2009, 7},  {2024, 3, 20, 12, 2024, 3},
+      {2015, 12, 31, 53, 2015, 4}, {2016, 1, 3, 53, 2015, 7},  {2018, 12, 31, 1, 2019, 1},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.year << '-' << c.month << '-' << c.day);
@@ -99,8 +98,8 @@ TEST(GregorianArithmetic, IncMonthClampsTheDay) {
       {1899, 1, 31, 1, 1899, 2, 28},   {1900, 3, 31, -1, 1900, 2, 28},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.year << '-' << c.month << '-' << c.day << " + "
-                                    << c.months);
+    SCOPED_TRACE(testing::Message()
+                 << c.year << '-' << c.month << '-' << c.day << " + " << c.months);
     Word y = c.year, m = c.month, d = c.day;
     IncAMonth(y, m, d, c.months);
     EXPECT_EQ(y, c.toYear);

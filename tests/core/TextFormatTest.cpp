@@ -55,7 +55,7 @@ TEST(TextFormat, Utf8Stepping) {
   EXPECT_EQ(Utf8CharLength("\xE2x", 0), 1u);
   EXPECT_EQ(Utf8CharLength("\xFF\x80", 0), 1u);
 
-  const std::size_t prefixes[][2] = {{0, 0}, {1, 1}, {2, 1}, {3, 3}, {5, 3},
+  const std::size_t prefixes[][2] = {{0, 0}, {1, 1}, {2, 1},   {3, 3},  {5, 3},
                                      {6, 6}, {9, 6}, {10, 10}, {99, 10}};
   for (const auto& p : prefixes) EXPECT_EQ(Utf8PrefixLength(text, p[0]), p[1]) << p[0];
 }

@@ -102,7 +102,8 @@ TEST(DataFileTest, WhatIsNotARegularFileIsRefusedAtOnceAndLeftAsItIs) {
          ::close(fd);
        },
        "it is a socket, not a regular file"},
-      {"link to a device", [](const std::string& f) { std::filesystem::create_symlink("/dev/null", f); },
+      {"link to a device",
+       [](const std::string& f) { std::filesystem::create_symlink("/dev/null", f); },
        "it is a character device, not a regular file"},
       {"link loop",
        [&dir](const std::string& f) {
@@ -249,13 +250,15 @@ TEST(DataFileTest, TheContentHashDoesNotDependOnHowTheBytesArrive) {
   for (int round = 0; round < 20; ++round) {
     datafile::THasher pieces;
     for (std::size_t at = 0; at < bytes.size();) {
-      const std::size_t size = std::min<std::size_t>(random() % (round < 10 ? 40 : 70000), bytes.size() - at);
+      const std::size_t size =
+          std::min<std::size_t>(random() % (round < 10 ? 40 : 70000), bytes.size() - at);
       pieces.Add(std::string_view(bytes).substr(at, size));
       at += size;
     }
     EXPECT_EQ(pieces.Value(), whole.Value());
   }
-  for (const std::size_t at : {std::size_t{0}, std::size_t{31}, std::size_t{100000}, bytes.size() - 1}) {
+  for (const std::size_t at :
+       {std::size_t{0}, std::size_t{31}, std::size_t{100000}, bytes.size() - 1}) {
     std::string changed = bytes;
     changed[at] ^= 1;
     datafile::THasher other;
@@ -305,8 +308,9 @@ TEST(DataFileTest, ASaveOverAnotherWritersChangeIsRefused) {
     const std::string theirs = std::filesystem::exists(file) ? ReadText(file) : "";
     const std::string error = ErrorOf([&] { data.Close(); });
     if (c.Refused) {
-      EXPECT_EQ(error, "Cannot write data file '" + file +
-                           "': another program changed the file after it was read; it was left as it is");
+      EXPECT_EQ(error,
+                "Cannot write data file '" + file +
+                    "': another program changed the file after it was read; it was left as it is");
       EXPECT_TRUE(data.Active());
       EXPECT_EQ(data.RecordCount(), mine);
       EXPECT_EQ(ReadText(file), theirs);
@@ -418,7 +422,8 @@ TEST(DataFileTest, ASaveKilledAtAnyPointLeavesTheOldOrTheNewFileWhole) {
   std::filesystem::remove(large);
   WriteText(file, versions[0]);
   // Parsed once here, so that the child spends its time saving.
-  const TDataPacket packets[] = {ParseDataPacket(versions[0], "'small'"), ParseDataPacket(versions[1], "'large'")};
+  const TDataPacket packets[] = {ParseDataPacket(versions[0], "'small'"),
+                                 ParseDataPacket(versions[1], "'large'")};
   std::mt19937 random(20260101);
   int interrupted = 0;
   for (int round = 0; round < 25; ++round) {
@@ -443,7 +448,8 @@ TEST(DataFileTest, ASaveKilledAtAnyPointLeavesTheOldOrTheNewFileWhole) {
     ASSERT_EQ(::waitpid(child, &status, 0), child);
     ASSERT_TRUE(WIFSIGNALED(status)) << "the child stopped saving by itself";
     const std::string now = ReadText(file);
-    EXPECT_TRUE(now == versions[0] || now == versions[1]) << "round " << round << ": " << now.size() << " bytes";
+    EXPECT_TRUE(now == versions[0] || now == versions[1])
+        << "round " << round << ": " << now.size() << " bytes";
     EXPECT_LE(dir.EntryCount(), 2u);
     interrupted += dir.EntryCount() == 2;
   }

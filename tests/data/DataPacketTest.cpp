@@ -59,7 +59,8 @@ struct TAllTypes {
     if (!Detail.Active()) Detail.Open();
     for (Master.First(); !Master.Eof(); Master.Next()) {
       auto& row = rows.emplace_back();
-      for (std::size_t i = 0; i + 1 < Master.FieldCount(); ++i) row.push_back(Master.Fields(i).AsVariant());
+      for (std::size_t i = 0; i + 1 < Master.FieldCount(); ++i)
+        row.push_back(Master.Fields(i).AsVariant());
       for (Detail.First(); !Detail.Eof(); Detail.Next()) {
         row.push_back(Detail.FieldByName("Line").AsVariant());
         row.push_back(Detail.FieldByName("When").AsVariant());
@@ -90,8 +91,8 @@ TEST(DataPacketTest, EveryFieldTypeSurvivesAFileRoundTrip) {
     data.AddRow({"\u0641\u0631\u0648\u0631\u062F\u064A\u0646", -32768, false, -0.0001,
                  TVariant::FromDateTime(EncodeDate(2024, 3, 20)), TVariant::FromDateTime(0),
                  Moment(1, 1, 1, 0, 0, 0, 1), TVariant()});
-    data.AddRow({"", TVariant(), TVariant(), TVariant(), TVariant(), TVariant(), TVariant(),
-                 TVariant()});
+    data.AddRow(
+        {"", TVariant(), TVariant(), TVariant(), TVariant(), TVariant(), TVariant(), TVariant()});
     data.Detail.Append();
     data.Detail.FieldByName("When").SetAsVariant(Moment(2000, 2, 29, 12, 0, 0, 0));
     data.Detail.Post();
@@ -123,10 +124,10 @@ TEST(DataPacketTest, TextHasTheDeclarationTheEscapesAndTheStructure) {
     TAllTypes data(file);
     data.Master.Open();
     data.Master.SetLogChanges(false);
-    data.AddRow({"a<b>c\"d'e&f\\g\rh\ni\tj", 1, true, 12.5,
-                 TVariant::FromDateTime(EncodeDate(2024, 3, 20)),
-                 TVariant::FromDateTime(0.75), Moment(2024, 3, 20, 18, 0, 0, 0)},
-                {"L"});
+    data.AddRow(
+        {"a<b>c\"d'e&f\\g\rh\ni\tj", 1, true, 12.5, TVariant::FromDateTime(EncodeDate(2024, 3, 20)),
+         TVariant::FromDateTime(0.75), Moment(2024, 3, 20, 18, 0, 0, 0)},
+        {"L"});
     data.Master.Close();
   }
   const std::string text = ReadText(file);
@@ -226,17 +227,20 @@ TEST(DataPacketTest, AnExhaustedAutoIncrementIsReadBackAndRefusedAtPost) {
     const char* Case;
     const char* Params;
     bool SetExplicitly;
+    // clang-format off
   } cases[] = {
       {"counter at the last value", "<PARAMS AUTOINCVALUE=\"2147483647\"/>", false},
       {"last value set by hand", "<PARAMS/>", true},
   };
+  // clang-format on
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Case);
     TScratchDir dir;
     const std::string file = dir.File("ids.xml");
-    WriteText(file, std::string("<?xml version=\"1.0\" standalone=\"yes\"?>\n<DATAPACKET><METADATA><FIELDS>"
-                                "<FIELD attrname=\"Id\" fieldtype=\"i4\" SUBTYPE=\"Autoinc\"/>"
-                                "<FIELD attrname=\"Note\" fieldtype=\"string\" WIDTH=\"8\"/></FIELDS>") +
+    WriteText(file, std::string(
+                        "<?xml version=\"1.0\" standalone=\"yes\"?>\n<DATAPACKET><METADATA><FIELDS>"
+                        "<FIELD attrname=\"Id\" fieldtype=\"i4\" SUBTYPE=\"Autoinc\"/>"
+                        "<FIELD attrname=\"Note\" fieldtype=\"string\" WIDTH=\"8\"/></FIELDS>") +
                         c.Params + "</METADATA><ROWDATA/></DATAPACKET>");
     {
       TClientDataSet data("Ids");
@@ -258,8 +262,9 @@ TEST(DataPacketTest, AnExhaustedAutoIncrementIsReadBackAndRefusedAtPost) {
       data.Post();
       ADD_FAILURE() << "no exception";
     } catch (const EDatabaseError& error) {
-      EXPECT_EQ(error.Message(),
-                "Ids: Field 'Id' has no number left to give: its largest value, 2147483647, is taken");
+      EXPECT_EQ(
+          error.Message(),
+          "Ids: Field 'Id' has no number left to give: its largest value, 2147483647, is taken");
     }
     EXPECT_EQ(data.State(), TDataSetState::Insert);
     data.Cancel();
@@ -291,8 +296,8 @@ std::string WithRows(const std::string& rows) {
 std::string NestedFields(int depth) {
   std::string fields = "<FIELD attrname=\"Leaf\" fieldtype=\"i2\"/>";
   for (int i = 0; i < depth; ++i)
-    fields = "<FIELD attrname=\"N" + std::to_string(i) + "\" fieldtype=\"nested\"><FIELDS>" + fields +
-             "</FIELDS></FIELD>";
+    fields = "<FIELD attrname=\"N" + std::to_string(i) + "\" fieldtype=\"nested\"><FIELDS>" +
+             fields + "</FIELDS></FIELD>";
   return fields;
 }
 
@@ -300,7 +305,8 @@ std::string ManyFieldsAndEmptyRows(int fields, int rows) {
   std::string text;
   for (int i = 0; i < fields; ++i)
     text += "<FIELD attrname=\"F" + std::to_string(i) + "\" fieldtype=\"string\" WIDTH=\"8192\"/>";
-  text = std::string(Head) + "<DATAPACKET><METADATA><FIELDS>" + text + "</FIELDS></METADATA><ROWDATA>";
+  text =
+      std::string(Head) + "<DATAPACKET><METADATA><FIELDS>" + text + "</FIELDS></METADATA><ROWDATA>";
   for (int i = 0; i < rows; ++i) text += "<ROW/>";
   return text + "</ROWDATA></DATAPACKET>";
 }
@@ -311,7 +317,8 @@ std::string ManyNestedFieldsAndEmptyRows(int fields, int rows) {
   std::string text;
   for (int i = 0; i < fields; ++i)
     text += "<FIELD attrname=\"F" + std::to_string(i) + "\" fieldtype=\"string\" WIDTH=\"8192\"/>";
-  text = std::string(Head) + "<DATAPACKET><METADATA><FIELDS><FIELD attrname=\"D\" fieldtype=\"nested\"><FIELDS>" +
+  text = std::string(Head) +
+         "<DATAPACKET><METADATA><FIELDS><FIELD attrname=\"D\" fieldtype=\"nested\"><FIELDS>" +
          text + "</FIELDS></FIELD></FIELDS></METADATA><ROWDATA>";
   for (int i = 0; i < rows; ++i) text += "<ROW><D/></ROW>";
   return text + "</ROWDATA></DATAPACKET>";
@@ -329,6 +336,7 @@ TEST(DataPacketTest, BadFilesFailCleanlyAndStayUntouched) {
     const char* Case;
     std::string Content;
     std::string Problem;
+    // clang-format off
   } cases[] = {
       {"not XML", "this is not a packet", "No document element found"},
       {"truncated", WithRows("<ROW No=\"1\"/>").substr(0, 150), "at offset"},
@@ -403,6 +411,7 @@ TEST(DataPacketTest, BadFilesFailCleanlyAndStayUntouched) {
       {"bad character reference", WithRows("<ROW Name=\"&#0;\"/>"), "row 1: undefined entity in '&#0;'"},
       {"deep nesting", WithRows(DeepRows(50000)), "row 1: unexpected element 'ROW'"},
   };
+  // clang-format on
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Case);
     TScratchDir dir;
@@ -414,9 +423,11 @@ TEST(DataPacketTest, BadFilesFailCleanlyAndStayUntouched) {
       data.Open();
       ADD_FAILURE() << "no exception";
     } catch (const EDatabaseError& error) {
-      EXPECT_NE(error.Message().find("Cannot read data packet from '" + file + "': "), std::string::npos)
+      EXPECT_NE(error.Message().find("Cannot read data packet from '" + file + "': "),
+                std::string::npos)
           << error.Message();
-      EXPECT_NE(error.Message().find(c.Problem), std::string::npos) << error.Message().substr(0, 500);
+      EXPECT_NE(error.Message().find(c.Problem), std::string::npos)
+          << error.Message().substr(0, 500);
       // Whatever the file holds, the message stays short.
       EXPECT_LT(error.Message().size(), 400u);
     }
@@ -435,12 +446,14 @@ TEST(DataPacketTest, PersistentFieldsMustMatchTheFile) {
     const char* Case;
     std::function<void(TClientDataSet&)> Define;
     const char* Problem;
+    // clang-format off
   } cases[] = {
       {"missing field", [](TClientDataSet& d) { d.AddField<TSmallintField>("Other"); },
        "Field 'Other' not found"},
       {"other type", [](TClientDataSet& d) { d.AddField<TStringField>("No"); },
        "Type mismatch for field 'No', expecting: String actual: Smallint"},
   };
+  // clang-format on
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Case);
     TClientDataSet data("Orders");
@@ -450,7 +463,8 @@ TEST(DataPacketTest, PersistentFieldsMustMatchTheFile) {
       data.Open();
       ADD_FAILURE() << "no exception";
     } catch (const EDatabaseError& error) {
-      EXPECT_EQ(error.Message(), "Cannot read data packet from '" + file + "': Orders: " + c.Problem);
+      EXPECT_EQ(error.Message(),
+                "Cannot read data packet from '" + file + "': Orders: " + c.Problem);
     }
     EXPECT_FALSE(data.Active());
   }
@@ -463,7 +477,8 @@ TEST(DataPacketTest, PersistentFieldsMustMatchTheFile) {
 TEST(DataPacketTest, WideFieldsOfShortTextCostLittle) {
   std::string fields;
   for (int i = 0; i < 100; ++i)
-    fields += "<FIELD attrname=\"F" + std::to_string(i) + "\" fieldtype=\"string\" WIDTH=\"8192\"/>";
+    fields +=
+        "<FIELD attrname=\"F" + std::to_string(i) + "\" fieldtype=\"string\" WIDTH=\"8192\"/>";
   std::string rows;
   for (int i = 0; i < 5000; ++i) rows += i % 100 == 0 ? "<ROW F0=\"\" F7=\"short\"/>" : "<ROW/>";
   std::string longest;
@@ -471,8 +486,8 @@ TEST(DataPacketTest, WideFieldsOfShortTextCostLittle) {
   rows += "<ROW F99=\"" + longest + "\"/>";
   TScratchDir dir;
   const std::string file = dir.File("wide.xml");
-  WriteText(file, "<?xml version=\"1.0\" standalone=\"yes\"?>\n<DATAPACKET><METADATA><FIELDS>" + fields +
-                      "</FIELDS></METADATA><ROWDATA>" + rows + "</ROWDATA></DATAPACKET>");
+  WriteText(file, "<?xml version=\"1.0\" standalone=\"yes\"?>\n<DATAPACKET><METADATA><FIELDS>" +
+                      fields + "</FIELDS></METADATA><ROWDATA>" + rows + "</ROWDATA></DATAPACKET>");
   const TDataPacket packet = ReadDataPacketFile(file);
   ASSERT_EQ(packet.Rows.Count(), 5001u);
   EXPECT_LE(packet.Rows.Layout().RecordSize(), 1024u);
@@ -499,7 +514,8 @@ TEST(DataPacketTest, RunningOutOfMemoryIsADatasetError) {
   if (child == 0) {
     long pages = 0;
     std::ifstream("/proc/self/statm") >> pages;
-    const rlim_t limit = static_cast<rlim_t>(pages) * static_cast<rlim_t>(::sysconf(_SC_PAGESIZE)) + (24 << 20);
+    const rlim_t limit =
+        static_cast<rlim_t>(pages) * static_cast<rlim_t>(::sysconf(_SC_PAGESIZE)) + (24 << 20);
     const rlimit bounds{limit, limit};
     ::setrlimit(RLIMIT_AS, &bounds);
     int status = 1;

@@ -117,6 +117,7 @@ TEST_F(DataSetTest, MisuseRaisesClearErrors) {
     const char* Case;
     std::function<void()> Action;
     const char* Message;
+    // clang-format off
   } cases[] = {
       {"write while browsing", [&] { Qty.SetAsInteger(2); },
        "Items: Dataset not in edit or insert mode"},
@@ -141,6 +142,7 @@ TEST_F(DataSetTest, MisuseRaisesClearErrors) {
        [] { TSmallintField loose; loose.SetFieldName("Loose"); loose.SetAsVariant(TVariant()); },
        "Field 'Loose' has no dataset"},
   };
+  // clang-format on
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Case);
     if (!Items.Active()) Items.CreateDataSet();
@@ -190,7 +192,9 @@ TEST_F(DataSetTest, IndexFieldNamesOrderRecordsAndNewOnesFallIntoPlace) {
 }
 
 TEST_F(DataSetTest, RangeOnTheIndexFieldLimitsTheRecords) {
-  for (int day = 1; day <= 10; ++day) Add(std::to_string(day), static_cast<Integer>(day), EncodeDate(2024, 1, static_cast<Word>(day)));
+  for (int day = 1; day <= 10; ++day)
+    Add(std::to_string(day), static_cast<Integer>(day),
+        EncodeDate(2024, 1, static_cast<Word>(day)));
   Items.SetIndexFieldNames("Day");
   Items.SetRangeStart();
   Day.SetAsDateTime(EncodeDate(2024, 1, 3));
@@ -256,6 +260,7 @@ TEST_F(DataSetTest, StringWidthsCountCharactersAndRefuseWhatDoesNotFit) {
     const char* Case;
     std::string Text;
     const char* Problem;  // nullptr: stored as given
+    // clang-format off
   } cases[] = {
       {"ASCII, full", "abcdefghij", nullptr},
       {"Persian, full", persian10, nullptr},
@@ -265,6 +270,7 @@ TEST_F(DataSetTest, StringWidthsCountCharactersAndRefuseWhatDoesNotFit) {
       {"Persian, one more", persian10 + "\u0641", "Text of 11 characters does not fit field 'Name' (at most 10)"},
       {"NUL inside", std::string("ab\0cd", 5), "Field 'Name' cannot hold a NUL character"},
   };
+  // clang-format on
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Case);
     Items.Append();

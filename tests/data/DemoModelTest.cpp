@@ -57,7 +57,8 @@ TEST(DemoModelTest, PersianTextFillsItsFieldAndReadsBackAtTheNextStart) {
     data.ClientDataSet1.Append();
     data.ClientDataSet1.FieldByName("Date").SetAsDateTime(45371);
     data.ClientDataSet1.FieldByName("Pertinence").SetAsString(thirty);
-    EXPECT_THROW(data.ClientDataSet1.FieldByName("Comments").SetAsString(thirty + thirty), EDatabaseError);
+    EXPECT_THROW(data.ClientDataSet1.FieldByName("Comments").SetAsString(thirty + thirty),
+                 EDatabaseError);
     data.ClientDataSet1.Post();
     data.ClientDataSet1.Close();
   }
@@ -80,7 +81,8 @@ TEST(DemoModelTest, OneOrderShowsSolarFormattedAndGregorian) {
     const char* ShipDate;
   } cases[] = {
       {&data.cdsOrders, "1403/01/01 18:00:00", "1403/01/02"},
-      {&data.cdsOrders2, "1 \u0641\u0631\u0648\u0631\u062F\u064A\u0646 03 \u0633\u0627\u0639\u062A 18:00",
+      {&data.cdsOrders2,
+       "1 \u0641\u0631\u0648\u0631\u062F\u064A\u0646 03 \u0633\u0627\u0639\u062A 18:00",
        "2 \u0641\u0631\u0648\u0631\u062F\u064A\u0646"},
       {&data.cdsOrders3, "2024/03/20 18:00:00", "2024/03/21"},
   };
@@ -90,7 +92,8 @@ TEST(DemoModelTest, OneOrderShowsSolarFormattedAndGregorian) {
     EXPECT_EQ(c.DataSet->FieldByName("ShipDate").DisplayText(), c.ShipDate);
     EXPECT_EQ(c.DataSet->FieldByName("AmountPaid").DisplayText(), "1500.00");
   }
-  EXPECT_EQ(data.cdsOrders.FieldByName("OrderNo").DisplayLabel(), "\u0634\u0645\u0627\u0631\u0647 \u0633\u0641\u0627\u0631\u0634");
+  EXPECT_EQ(data.cdsOrders.FieldByName("OrderNo").DisplayLabel(),
+            "\u0634\u0645\u0627\u0631\u0647 \u0633\u0641\u0627\u0631\u0634");
   EXPECT_EQ(data.cdsOrders3.FieldByName("OrderNo").DisplayLabel(), "OrderNo");
   EXPECT_EQ(data.cdsOrders3.FieldByName("RecieveTime").DisplayLabel(), "ReceiveTime");
   EXPECT_EQ(data.cdsOrders.FieldByName("RecieveTime").DisplayWidth(), 22);
@@ -111,7 +114,8 @@ TEST(DemoModelTest, ShipDateFilterAndReportCopy) {
   AddOrder(data.cdsOrders, 38800, "40", 0);
   // "between" 1385/01/01 and 1385/12/29, written in the Gregorian short date format.
   const std::string between = "((ShipDate >= '" + DateToStr(ZarEncodeDate(1385, 1, 1)) +
-                              "') AND (ShipDate <= '" + DateToStr(ZarEncodeDate(1385, 12, 29)) + "'))";
+                              "') AND (ShipDate <= '" + DateToStr(ZarEncodeDate(1385, 12, 29)) +
+                              "'))";
   EXPECT_EQ(between, "((ShipDate >= '2006/03/21') AND (ShipDate <= '2007/03/20'))");
   data.cdsOrders.SetFilter(between);
   data.cdsOrders.SetFiltered(true);
@@ -149,7 +153,8 @@ TEST(DemoModelTest, WorkCalendarMonthsAreReplacedAndReadBackInDateOrder) {
       master.FieldByName("WorkingType").SetAsInteger(type);
       master.Post();
       if (type != 2) continue;
-      for (const auto& [start, finish] : {std::pair{"08:00", "12:00"}, std::pair{"13:00", "17:00"}}) {
+      for (const auto& [start, finish] :
+           {std::pair{"08:00", "12:00"}, std::pair{"13:00", "17:00"}}) {
         data.cdsWCDetails.Append();
         data.cdsWCDetails.FieldByName("Start").SetAsString(start);
         data.cdsWCDetails.FieldByName("Finish").SetAsString(finish);
@@ -178,7 +183,8 @@ TEST(DemoModelTest, WorkCalendarMonthsAreReplacedAndReadBackInDateOrder) {
       days.push_back(data.cdsWorkCalendar.FieldByName("Date").AsString() + "/" +
                      data.cdsWorkCalendar.FieldByName("WorkingType").AsString() + "/" +
                      std::to_string(data.cdsWCDetails.RecordCount()));
-    EXPECT_EQ(days, (std::vector<std::string>{"2024/03/22/1/0", "2024/04/08/2/2", "2024/04/20/1/0"}));
+    EXPECT_EQ(days,
+              (std::vector<std::string>{"2024/03/22/1/0", "2024/04/08/2/2", "2024/04/20/1/0"}));
     EXPECT_TRUE(data.cdsWorkCalendar.Locate("Date", TVariant::FromDateTime(monthStart + 19)));
     data.cdsWCDetails.Last();
     EXPECT_EQ(data.cdsWCDetails.FieldByName("Finish").AsString(), "17:00:00");

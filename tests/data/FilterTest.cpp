@@ -130,17 +130,25 @@ TEST_F(FilterTest, BadFiltersRaiseAndKeepThePreviousFiltering) {
     const char* Filter;
     const char* Message;
   } cases[] = {
-      {"(ShipDate = '2006/03/21'", "Invalid filter '(ShipDate = '2006/03/21'': expected ')' instead of end of text at position 25"},
+      {"(ShipDate = '2006/03/21'",
+       "Invalid filter '(ShipDate = '2006/03/21'': expected ')' instead of end of text at position 25"},
       {"Missing = 'x'", "Invalid filter 'Missing = 'x'': field 'Missing' not found at position 1"},
-      {"ShipDate = 'soon'", "Invalid filter 'ShipDate = 'soon'': Invalid date 'soon' at position 12"},
-      {"No = 'x'", "Invalid filter 'No = 'x'': 'x' is not a valid value for field 'No' at position 6"},
-      {"No = 99999", "Invalid filter 'No = 99999': Value out of range for field 'No' at position 6"},
+      {"ShipDate = 'soon'",
+       "Invalid filter 'ShipDate = 'soon'': Invalid date 'soon' at position 12"},
+      {"No = 'x'",
+       "Invalid filter 'No = 'x'': 'x' is not a valid value for field 'No' at position 6"},
+      {"No = 99999",
+       "Invalid filter 'No = 99999': Value out of range for field 'No' at position 6"},
       {"Note = 'open", "Invalid filter 'Note = 'open': unterminated text at position 8"},
-      {"Note 'a'", "Invalid filter 'Note 'a'': expected an operator instead of text 'a' at position 6"},
-      {"Note == 'a'", "Invalid filter 'Note == 'a'': expected a quoted value instead of '=' at position 7"},
-      {"No = 1 AND", "Invalid filter 'No = 1 AND': expected a field name instead of end of text at position 11"},
+      {"Note 'a'",
+       "Invalid filter 'Note 'a'': expected an operator instead of text 'a' at position 6"},
+      {"Note == 'a'",
+       "Invalid filter 'Note == 'a'': expected a quoted value instead of '=' at position 7"},
+      {"No = 1 AND",
+       "Invalid filter 'No = 1 AND': expected a field name instead of end of text at position 11"},
       {"No = 1 # 2", "Invalid filter 'No = 1 # 2': unexpected character '#' at position 8"},
-      {"ShipDate IS 'x'", "Invalid filter 'ShipDate IS 'x'': expected NULL instead of text 'x' at position 13"},
+      {"ShipDate IS 'x'",
+       "Invalid filter 'ShipDate IS 'x'': expected NULL instead of text 'x' at position 13"},
   };
   Orders.SetFilter("No <= 2");
   Orders.SetFiltered(true);

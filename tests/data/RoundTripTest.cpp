@@ -29,9 +29,9 @@ class TRandomValues {
   // Text of at most Width characters mixing ASCII, Persian, characters the
   // packet escapes, and the widest UTF-8 sequences.
   std::string Text(int width) {
-    static const char* const pieces[] = {"a", "Z", "7", " ", "\u0641", "\u0627", "\u06CC", "\u200C",
-                                         "<", ">", "&", "\"", "'", "\\", "\r", "\n", "\t", "\x01",
-                                         "\U0001F600", "\u20AC"};
+    static const char* const pieces[] = {
+        "a", "Z",  "7", " ",  "\u0641", "\u0627", "\u06CC", "\u200C", "<",          ">",
+        "&", "\"", "'", "\\", "\r",     "\n",     "\t",     "\x01",   "\U0001F600", "\u20AC"};
     const int length = OneIn(4) ? width : Below(width + 1);
     std::string text;
     for (int i = 0; i < length; ++i) text += pieces[Below(std::size(pieces))];
@@ -44,17 +44,20 @@ class TRandomValues {
       case ftString: return TVariant(Text(width));
       case ftSmallint: {
         static const int extremes[] = {-32768, 32767, 0, -1};
-        return TVariant(static_cast<std::int64_t>(OneIn(3) ? extremes[Below(4)] : Below(65536) - 32768));
+        return TVariant(
+            static_cast<std::int64_t>(OneIn(3) ? extremes[Below(4)] : Below(65536) - 32768));
       }
       case ftBoolean: return TVariant(OneIn(2));
       case ftCurrency: {
-        static const double extremes[] = {922337203685477.0, -922337203685477.0, 0.0001, -0.0001, 0};
+        static const double extremes[] = {922337203685477.0, -922337203685477.0, 0.0001, -0.0001,
+                                          0};
         return TVariant(OneIn(3) ? extremes[Below(5)] : (Below(2000000001) - 1000000000) / 100.0);
       }
       case ftDate: return TVariant::FromDateTime(Day());
       case ftTime: return TVariant::FromDateTime(Below(86400000) / 86400000.0);
       case ftDateTime:
-      case ftTimeStamp: return TVariant::FromDateTime(CombineDateTime(Day(), Below(86400000) / 86400000.0));
+      case ftTimeStamp:
+        return TVariant::FromDateTime(CombineDateTime(Day(), Below(86400000) / 86400000.0));
       default: return {};
     }
   }
@@ -94,7 +97,8 @@ void AddFields(TClientDataSet& master, TClientDataSet& detail, const std::vector
     }
   };
   for (std::size_t i = 0; i < shapes.size(); ++i) add(master, "F" + std::to_string(i), shapes[i]);
-  for (std::size_t i = 0; i < detailShapes.size(); ++i) add(detail, "D" + std::to_string(i), detailShapes[i]);
+  for (std::size_t i = 0; i < detailShapes.size(); ++i)
+    add(detail, "D" + std::to_string(i), detailShapes[i]);
   detail.SetDataSetField(&master.AddField<TDataSetField>("Lines"));
 }
 
@@ -105,15 +109,17 @@ TRows Snapshot(TClientDataSet& master, TClientDataSet& detail) {
   if (!detail.Active()) detail.Open();
   for (master.First(); !master.Eof(); master.Next()) {
     auto& row = rows.emplace_back();
-    for (std::size_t f = 0; f + 1 < master.FieldCount(); ++f) row.push_back(master.Fields(f).AsVariant());
+    for (std::size_t f = 0; f + 1 < master.FieldCount(); ++f)
+      row.push_back(master.Fields(f).AsVariant());
     for (detail.First(); !detail.Eof(); detail.Next())
-      for (std::size_t f = 0; f < detail.FieldCount(); ++f) row.push_back(detail.Fields(f).AsVariant());
+      for (std::size_t f = 0; f < detail.FieldCount(); ++f)
+        row.push_back(detail.Fields(f).AsVariant());
   }
   return rows;
 }
 
 TEST(RoundTripTest, RandomDatasetsReadBackEqual) {
-  constexpr TFieldType types[] = {ftString, ftSmallint, ftBoolean, ftCurrency,
+  constexpr TFieldType types[] = {ftString, ftSmallint, ftBoolean,  ftCurrency,
                                   ftDate,   ftTime,     ftDateTime, ftTimeStamp};
   TScratchDir dir;
   for (std::uint32_t seed = 1; seed <= 60; ++seed) {
@@ -143,7 +149,8 @@ TEST(RoundTripTest, RandomDatasetsReadBackEqual) {
         for (int d = random.Below(4); d > 0; --d) {
           detail.Append();
           for (std::size_t f = 0; f < detailShapes.size(); ++f)
-            detail.Fields(f).SetAsVariant(random.Value(detailShapes[f].Type, detailShapes[f].Width));
+            detail.Fields(f).SetAsVariant(
+                random.Value(detailShapes[f].Type, detailShapes[f].Width));
           detail.Post();
         }
       }

@@ -52,7 +52,8 @@ TEST(WorkCalendarModelTest, ConversionsBetweenMinutesTimesAndTexts) {
   EXPECT_EQ(StrToMinutes(""), -1);
   EXPECT_EQ(StrToMinutes("17:30"), H(17, 30));
   EXPECT_EQ(StrToMinutes("8:00"), H(8));
-  for (const char* bad : {"25:00", "24:00", "abc", "12:60"}) EXPECT_THROW(StrToMinutes(bad), EConvertError) << bad;
+  for (const char* bad : {"25:00", "24:00", "abc", "12:60"})
+    EXPECT_THROW(StrToMinutes(bad), EConvertError) << bad;
   EXPECT_THROW(MinutesToTime(24 * 60), EConvertError);
 }
 
@@ -151,7 +152,8 @@ TEST(WorkCalendarModelTest, AWeekdayIsCustomOnlyWhenEveryOneOfItsDaysIs) {
 
 class WorkCalendarStoreTest : public ::testing::Test {
  protected:
-  WorkCalendarStoreTest() : Data(Dir.Path().string()), Store(Data.cdsWorkCalendar, Data.cdsWCDetails) {}
+  WorkCalendarStoreTest()
+      : Data(Dir.Path().string()), Store(Data.cdsWorkCalendar, Data.cdsWCDetails) {}
 
   TDateTime Day(Word month, Word day) const { return ZarEncodeDate(1405, month, day); }
   TDateTime MonthStart(Word month) const { return Day(month, 1); }

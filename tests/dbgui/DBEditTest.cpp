@@ -171,8 +171,8 @@ TEST_F(DBEditTest, CheckBoxOnATextFieldUsesItsValueTexts) {
   const struct {
     const char* Text;
     Qt::CheckState State;
-  } cases[] = {{"yes", Qt::Checked}, {"Y", Qt::Checked}, {"No", Qt::Unchecked},
-               {"maybe", Qt::Unchecked}};
+  } cases[] = {
+      {"yes", Qt::Checked}, {"Y", Qt::Checked}, {"No", Qt::Unchecked}, {"maybe", Qt::Unchecked}};
   for (const auto& c : cases) {
     Data.Orders.Edit();
     Data.Note.SetAsString(c.Text);

@@ -84,7 +84,9 @@ TEST_F(DBNavigatorTest, ADisabledSourceDisablesEveryButton) {
 
 TEST_F(DBNavigatorTest, ButtonsRunTheirDatasetOperations) {
   std::string log;
-  Nav.BeforeAction = [&](TDBNavigator&, TNavigateBtn b) { log += "before" + std::to_string(b) + ";"; };
+  Nav.BeforeAction = [&](TDBNavigator&, TNavigateBtn b) {
+    log += "before" + std::to_string(b) + ";";
+  };
   Nav.OnClick = [&](TDBNavigator&, TNavigateBtn b) { log += "click" + std::to_string(b) + ";"; };
   QTest::mouseClick(Nav.Button(nbLast), Qt::LeftButton);
   EXPECT_EQ(Data.Orders.RecNo(), 3);

@@ -47,8 +47,8 @@ TEST_F(DataSetModelTest, ColumnsAreTheVisibleFieldsWithTheirLabels) {
   EXPECT_EQ(Model.ColumnField(1), &Data.Name);
   EXPECT_EQ(Model.FieldColumn(&Data.Note), -1);
   EXPECT_EQ(Model.rowCount(), 3);
-  EXPECT_EQ(Cell(0, 2), "20/03/2024");                 // display text
-  EXPECT_EQ(Cell(0, 2, Qt::EditRole), "2024/03/20");   // edit text
+  EXPECT_EQ(Cell(0, 2), "20/03/2024");                // display text
+  EXPECT_EQ(Cell(0, 2, Qt::EditRole), "2024/03/20");  // edit text
   EXPECT_EQ(Model.data(Model.index(0, 2), TDataSetModel::FieldValueRole).toDate(),
             QDate(2024, 3, 20));
   EXPECT_EQ(Cell(1, 3), "False");

@@ -46,7 +46,7 @@ class CorePagesTest : public TShownForm {
 
 struct TSample {
   int PageTag;
-  const char* Input;   // Enter is pressed here
+  const char* Input;  // Enter is pressed here
   const char* Result;
   const char* Expected;
 };

@@ -37,15 +37,15 @@ class DataFilesTest : public TShownForm {
 };
 
 TEST_F(DataFilesTest, NothingIsWrittenUntilADatasetIsClosed) {
-  for (const char* file : {zardemo::DaysInfoFileName, zardemo::WorkCalendarFileName,
-                           zardemo::OrdersFileName})
+  for (const char* file :
+       {zardemo::DaysInfoFileName, zardemo::WorkCalendarFileName, zardemo::OrdersFileName})
     EXPECT_FALSE(Exists(file)) << file;
 }
 
 TEST_F(DataFilesTest, ClosingTheWindowCreatesEveryFile) {
   FForm.reset();
-  for (const char* file : {zardemo::DaysInfoFileName, zardemo::WorkCalendarFileName,
-                           zardemo::OrdersFileName})
+  for (const char* file :
+       {zardemo::DaysInfoFileName, zardemo::WorkCalendarFileName, zardemo::OrdersFileName})
     EXPECT_TRUE(Exists(file)) << file;
 }
 

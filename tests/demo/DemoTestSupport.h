@@ -4,10 +4,10 @@
 // main window whose data files go to a temporary directory, and the checks
 // both picker pages share.
 
+#include <gtest/gtest.h>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <array>
-#include <gtest/gtest.h>
 #include <memory>
 
 #include "DateTimeBase.h"

@@ -43,15 +43,16 @@ TEST_F(ExPickerPageTest, StartsWithTheDesignedOptions) {
   for (TRadioGroup* group : {page.RadioGroup4, page.RadioGroup5, page.RadioGroup6})
     EXPECT_EQ(group->ItemIndex(), 0);
   const std::pair<const char*, bool> ticks[] = {
-      {"CheckBox8", true},   {"CheckBox9", true},   {"CheckBox10", false}, {"CheckBox11", false},
-      {"CheckBox12", true},  {"CheckBox13", true},  {"CheckBox14", true},  {"CheckBox15", true},
-      {"CheckBox16", true},  {"CheckBox17", false}};
+      {"CheckBox8", true},  {"CheckBox9", true},  {"CheckBox10", false}, {"CheckBox11", false},
+      {"CheckBox12", true}, {"CheckBox13", true}, {"CheckBox14", true},  {"CheckBox15", true},
+      {"CheckBox16", true}, {"CheckBox17", false}};
   for (const auto& [name, ticked] : ticks) {
     ASSERT_NE(CheckBox(name), nullptr) << name;
     EXPECT_EQ(CheckBox(name)->isChecked(), ticked) << name;
   }
-  EXPECT_EQ(CheckBox("CheckBox13")->toolTip(),
-            QString::fromUtf8("با انتخاب اين ويژگي، کاربر ميتواند با زدن SHIFT+Space يا کليک دوتايي "));
+  EXPECT_EQ(
+      CheckBox("CheckBox13")->toolTip(),
+      QString::fromUtf8("با انتخاب اين ويژگي، کاربر ميتواند با زدن SHIFT+Space يا کليک دوتايي "));
 }
 
 TEST_F(ExPickerPageTest, OutputsFollowTheValueAlsoFromTheCalendar) {
@@ -83,7 +84,8 @@ TEST_F(ExPickerPageTest, TheKindDecidesTheButtons) {
   page.RadioGroup4->Item(2)->click();
   EXPECT_EQ(picker->Buttons(), (TDatePickerButtons{dpbDropDown, dpbUpDown}));
   EXPECT_TRUE(CheckBox("CheckBox16")->isChecked());
-  EXPECT_EQ(Solar(), Expected(ZarFormatDateTime("dddd, d mmmm yyyy - hh:nn:ss", picker->DateTime())));
+  EXPECT_EQ(Solar(),
+            Expected(ZarFormatDateTime("dddd, d mmmm yyyy - hh:nn:ss", picker->DateTime())));
 }
 
 TEST_F(ExPickerPageTest, ButtonAndCheckBoxOptions) {

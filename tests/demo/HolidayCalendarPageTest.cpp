@@ -30,7 +30,9 @@ class HolidayCalendarPageTest : public TShownForm {
     FForm->ActivatePage(43);
     ASSERT_TRUE(QTest::qWaitFor([this] { return Days().Active(); }));
   }
-  void LeavePage() { QTest::mouseClick(FForm->findChild<QPushButton*>("ButtonHome"), Qt::LeftButton); }
+  void LeavePage() {
+    QTest::mouseClick(FForm->findChild<QPushButton*>("ButtonHome"), Qt::LeftButton);
+  }
 
   TClientDataSet& Days() const { return FForm->DataSets().ClientDataSet1; }
   void ClickDay(TDateTime Date) {
@@ -43,7 +45,8 @@ class HolidayCalendarPageTest : public TShownForm {
   }
   // Ticks or unticks the holiday box as a click does, then posts with the navigator.
   void SetHoliday(bool Holiday) {
-    if (Page->HolidayCheckBox()->isChecked() != Holiday) QTest::mouseClick(Page->HolidayCheckBox(), Qt::LeftButton);
+    if (Page->HolidayCheckBox()->isChecked() != Holiday)
+      QTest::mouseClick(Page->HolidayCheckBox(), Qt::LeftButton);
     Page->Navigator()->BtnClick(nbPost);
   }
   // Records of the file as (date, holiday, comments).

@@ -10,8 +10,8 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include "DBExZarDatePicker.h"
 #include "DBEdit.h"
+#include "DBExZarDatePicker.h"
 #include "DBGrid.h"
 #include "DBNavigator.h"
 #include "DemoDataSets.h"
@@ -197,8 +197,8 @@ TEST_F(OrdersPagesTest, PagesShowTheirEditorsAndCalendars) {
     EXPECT_EQ(page->ShipDatePicker()->UseSystemCalendar(), tag == 53);
     EXPECT_EQ(page->Grid()->layoutDirection(), tag == 53 ? Qt::LeftToRight : Qt::RightToLeft);
     EXPECT_EQ(page->Grid()->x() < 100, tag == 53);
-    for (const auto& [field, width] : {std::pair{"OrderNo", 62}, {"RecieveTime", 158},
-                                       {"AmountPaid", 110}, {"ShipDate", 158}})
+    for (const auto& [field, width] :
+         {std::pair{"OrderNo", 62}, {"RecieveTime", 158}, {"AmountPaid", 110}, {"ShipDate", 158}})
       EXPECT_EQ(page->Edit(field)->width(), width) << field;
   }
 }
@@ -208,8 +208,9 @@ TEST_F(OrdersPagesTest, PagesShowTheirEditorsAndCalendars) {
 TEST_F(OrdersPagesTest, LeavingAPagePostsTheRecordBeingEdited) {
   EnterWithOrders(51);
   QWidget* page = FForm->PageControl()->currentWidget();
-  ASSERT_TRUE(QTest::qWaitFor([page] { return page->isAncestorOf(QApplication::focusWidget()) ||
-                                               QApplication::focusWidget() == page; }));
+  ASSERT_TRUE(QTest::qWaitFor([page] {
+    return page->isAncestorOf(QApplication::focusWidget()) || QApplication::focusWidget() == page;
+  }));
   Orders().First();
   Orders().Edit();
   Orders().FieldByName("AmountPaid").SetAsFloat(4321);

@@ -38,10 +38,9 @@ TEST_F(PickerPageTest, StartsWithTheDesignedOptions) {
   EXPECT_EQ(picker->Kind(), dtkDate);
   for (TRadioGroup* group : {page.RadioGroup1, page.RadioGroup2, page.RadioGroup3})
     EXPECT_EQ(group->ItemIndex(), 0);
-  const std::pair<const char*, bool> ticks[] = {{"CheckBox1", true},  {"CheckBox2", true},
-                                                {"CheckBox3", false}, {"CheckBox4", false},
-                                                {"CheckBox5", true},  {"CheckBox6", true},
-                                                {"CheckBox7", true}};
+  const std::pair<const char*, bool> ticks[] = {
+      {"CheckBox1", true}, {"CheckBox2", true}, {"CheckBox3", false}, {"CheckBox4", false},
+      {"CheckBox5", true}, {"CheckBox6", true}, {"CheckBox7", true}};
   for (const auto& [name, ticked] : ticks) {
     ASSERT_NE(CheckBox(name), nullptr) << name;
     EXPECT_EQ(CheckBox(name)->isChecked(), ticked) << name;
@@ -66,7 +65,8 @@ TEST_F(PickerPageTest, KindGroupSetsTheKindAndRefreshesTheOutputs) {
   EXPECT_EQ(Solar(), Expected(FormatDateTime("hh:nn:ss", picker->DateTime())));
   page.RadioGroup1->Item(2)->click();
   EXPECT_EQ(picker->Kind(), dtkDateTime);
-  EXPECT_EQ(Solar(), Expected(ZarFormatDateTime("dddd, d mmmm yyyy - hh:nn:ss", picker->DateTime())));
+  EXPECT_EQ(Solar(),
+            Expected(ZarFormatDateTime("dddd, d mmmm yyyy - hh:nn:ss", picker->DateTime())));
 }
 
 TEST_F(PickerPageTest, CalendarSwitchByTheUserMovesTheCalendarGroup) {
@@ -74,9 +74,9 @@ TEST_F(PickerPageTest, CalendarSwitchByTheUserMovesTheCalendarGroup) {
 }
 
 TEST_F(PickerPageTest, CheckBoxesSetTheirPropertiesWithoutRefreshingTheOutputs) {
-  ExpectPropertyCheckBoxes(page, *picker,
-                           {"CheckBox1", "CheckBox2", "CheckBox3", "CheckBox4", "CheckBox5",
-                            "CheckBox6", "CheckBox7"});
+  ExpectPropertyCheckBoxes(
+      page, *picker,
+      {"CheckBox1", "CheckBox2", "CheckBox3", "CheckBox4", "CheckBox5", "CheckBox6", "CheckBox7"});
   EXPECT_EQ(Solar(), QString());
   EXPECT_FALSE(CheckBox("CheckBox6")->toolTip().isEmpty());
 }

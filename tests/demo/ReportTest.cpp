@@ -2,6 +2,7 @@
 // fall on the pages, the solar texts of its columns, the PDF it writes (read
 // back with pdftotext) and the modal preview.
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
@@ -10,7 +11,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
@@ -154,8 +154,8 @@ QString RunPoppler(const QString& Tool, const QStringList& Arguments) {
   QProcess process;
   process.start(Tool, Arguments);
   if (!process.waitForFinished(30000) || process.exitCode() != 0) {
-    ADD_FAILURE() << Tool.toStdString() << " failed: "
-                  << process.readAllStandardError().toStdString();
+    ADD_FAILURE() << Tool.toStdString()
+                  << " failed: " << process.readAllStandardError().toStdString();
     return {};
   }
   return QString::fromUtf8(process.readAllStandardOutput());
@@ -188,8 +188,7 @@ TEST_F(ReportPdfTest, ThePdfCarriesTheSolarDatesAndRepeatsTheTitle) {
 
   const QString info = RunPoppler("pdfinfo", {pdf});
   EXPECT_TRUE(info.contains(QRegularExpression("Pages:\\s+2\\n"))) << info.toStdString();
-  EXPECT_TRUE(info.contains(QRegularExpression("Page size:.*\\(A4\\)")))
-      << info.toStdString();
+  EXPECT_TRUE(info.contains(QRegularExpression("Page size:.*\\(A4\\)"))) << info.toStdString();
 
   const QString first = PageText(pdf, 1), second = PageText(pdf, 2);
   for (const QString& page : {first, second})

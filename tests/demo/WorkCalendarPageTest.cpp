@@ -90,7 +90,9 @@ class WorkCalendarPageTest : public TShownForm {
   }
 
   QLineEdit* Edit(int Column, int Row) const { return Page->HoursFrame()->HourEdit(Column, Row); }
-  void Type(int Column, int Row, const char* Text) { Edit(Column, Row)->setText(QString::fromUtf8(Text)); }
+  void Type(int Column, int Row, const char* Text) {
+    Edit(Column, Row)->setText(QString::fromUtf8(Text));
+  }
   void Tick(int WorkingType) { Page->TypeButton(WorkingType)->click(); }
   // The rows typed into the frame: {start, finish} texts.
   // Every edit is typed into, also those that end as they were.
@@ -120,8 +122,9 @@ class WorkCalendarPageTest : public TShownForm {
       TFileDay& day = days[static_cast<int>(data.cdsWorkCalendar.FieldByName("Date").AsDateTime())];
       day.Type = data.cdsWorkCalendar.FieldByName("WorkingType").AsInteger();
       for (data.cdsWCDetails.First(); !data.cdsWCDetails.Eof(); data.cdsWCDetails.Next())
-        day.Ranges.emplace_back(zardemo::TimeToMinutes(data.cdsWCDetails.FieldByName("Start").AsDateTime()),
-                                zardemo::TimeToMinutes(data.cdsWCDetails.FieldByName("Finish").AsDateTime()));
+        day.Ranges.emplace_back(
+            zardemo::TimeToMinutes(data.cdsWCDetails.FieldByName("Start").AsDateTime()),
+            zardemo::TimeToMinutes(data.cdsWCDetails.FieldByName("Finish").AsDateTime()));
     }
     return days;
   }
@@ -203,7 +206,9 @@ TEST_F(WorkCalendarPageTest, InvalidHoursAreRefusedWithFocusOnTheEditAndNothingC
       {{{"", "12:00"}}, 0, 0, "شروع زمان"},
       {{{"08:00", "12:00"}, {"13:00", ""}}, 1, 1, "پايان زمان"},
       {{{"12:00", "08:00"}}, 1, 0, "زمان پايان"},
-      {{{"08:00", "12:00"}, {"11:00", "14:00"}}, 0, 1,
+      {{{"08:00", "12:00"}, {"11:00", "14:00"}},
+       0,
+       1,
        "محدوده زماني با ورودي هاي قبل از خود تداخل دارد\r\n\"از 11:00 تا 14:00\"  با  \"از 08:00 تا 12:00\""},
   };
   for (const TCase& c : cases) {
@@ -366,11 +371,14 @@ TEST_F(WorkCalendarPageTest, SavingBeforeTheFirstLoadKeepsTheFile) {
 
 // A plain model of the file: what every post should leave there once saved.
 TEST_F(WorkCalendarPageTest, RandomSequencesNeverLoseAPostedDay) {
-  const unsigned seed = qEnvironmentVariableIsSet("ZAR_SEED") ? qEnvironmentVariableIntValue("ZAR_SEED")
-                                                             : std::random_device{}();
+  const unsigned seed = qEnvironmentVariableIsSet("ZAR_SEED")
+                            ? qEnvironmentVariableIntValue("ZAR_SEED")
+                            : std::random_device{}();
   SCOPED_TRACE("seed " + std::to_string(seed));
   std::mt19937 random(seed);
-  auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+  auto pick = [&](int low, int high) {
+    return std::uniform_int_distribution<int>(low, high)(random);
+  };
   TFileDays expected;
   ShowMonth(1405, 1);
   auto checkFile = [&](const char* step) { ASSERT_EQ(ReadFile(), expected) << step; };
@@ -434,7 +442,8 @@ TEST_F(WorkCalendarPageTest, RandomSequencesNeverLoseAPostedDay) {
             texts.push_back(zardemo::MinutesToStr(f));
           }
           std::vector<std::pair<const char*, const char*>> rows;
-          for (std::size_t i = 0; i < texts.size(); i += 2) rows.emplace_back(texts[i].c_str(), texts[i + 1].c_str());
+          for (std::size_t i = 0; i < texts.size(); i += 2)
+            rows.emplace_back(texts[i].c_str(), texts[i + 1].c_str());
           TypeRows(rows);
         }
         ASSERT_NO_THROW(Page->PostEdits());

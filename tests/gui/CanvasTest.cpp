@@ -62,7 +62,9 @@ TEST(CanvasTest, LineToDrawsEveryPixelButTheEndPoint) {
     });
     std::vector<QPoint> dark = DarkPixels(image);
     std::vector<QPoint> expected = c.expected;
-    auto byPosition = [](QPoint a, QPoint b) { return std::pair(a.y(), a.x()) < std::pair(b.y(), b.x()); };
+    auto byPosition = [](QPoint a, QPoint b) {
+      return std::pair(a.y(), a.x()) < std::pair(b.y(), b.x());
+    };
     std::sort(dark.begin(), dark.end(), byPosition);
     std::sort(expected.begin(), expected.end(), byPosition);
     EXPECT_EQ(dark, expected) << c.name;
@@ -114,8 +116,9 @@ TEST(CanvasTest, MirroredCanvasShowsLogicalXAtClientWidthMinusX) {
     canvas.MoveTo(3, 5);  // a vertical line at x 3 -> column 37
     canvas.LineTo(3, 7);
   });
-  EXPECT_EQ(DarkPixels(image),
-            Points({{kSize - 5, 0}, {kSize - 4, 0}, {kSize - 3, 0}, {kSize - 3, 5}, {kSize - 3, 6}}));
+  EXPECT_EQ(
+      DarkPixels(image),
+      Points({{kSize - 5, 0}, {kSize - 4, 0}, {kSize - 3, 0}, {kSize - 3, 5}, {kSize - 3, 6}}));
 }
 
 TEST(CanvasTest, MirroredTextReadsNormallyAtTheMirroredPlace) {
@@ -279,8 +282,10 @@ TEST(CanvasTest, HatchBrushesDrawDiagonalLinesOverWhatIsThere) {
     const int step = style == TBrushStyle::FDiagonal ? 1 : -1;
     for (int y = 1; y < 19; ++y)
       for (int x = 1; x < 19; ++x)
-        if (image.pixel(x, y) == kBlack) EXPECT_EQ(image.pixel(x + step, y + 1), kBlack) << x << "," << y;
-    for (int y = 20; y < kSize; ++y) EXPECT_EQ(image.pixel(30, y), kWhite) << "nothing outside the rectangle";
+        if (image.pixel(x, y) == kBlack)
+          EXPECT_EQ(image.pixel(x + step, y + 1), kBlack) << x << "," << y;
+    for (int y = 20; y < kSize; ++y)
+      EXPECT_EQ(image.pixel(30, y), kWhite) << "nothing outside the rectangle";
   }
 }
 

@@ -58,10 +58,11 @@ TEST_F(ControlEventsTest, KeysArriveAsVirtualKeyCodesThenCharacters) {
   };
   for (const Case& c : cases) {
     control.Log.clear();
-    const QString text = c.modifiers.testFlag(Qt::ControlModifier) || c.modifiers.testFlag(Qt::AltModifier)
-                             ? QString()
-                             : QTest::keyToAscii(c.key) ? QString(QChar(QTest::keyToAscii(c.key)))
-                                                        : QString();
+    const QString text =
+        c.modifiers.testFlag(Qt::ControlModifier) || c.modifiers.testFlag(Qt::AltModifier)
+            ? QString()
+        : QTest::keyToAscii(c.key) ? QString(QChar(QTest::keyToAscii(c.key)))
+                                   : QString();
     QTest::sendKeyEvent(QTest::Press, &control, c.key, text, c.modifiers);
     EXPECT_EQ(WithoutModifierKeys(control.Log), c.expected) << "key " << c.key;
   }
@@ -113,7 +114,8 @@ TEST(ControlKeysTest, DialogKeysAndConsumedKeysNeverReachKeyDown) {
     int* count;
     explicit EscapeCounter(int* c) : count(c) {}
     bool eventFilter(QObject*, QEvent* e) override {
-      if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape) ++*count;
+      if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape)
+        ++*count;
       return false;
     }
   } counter(&windowSawEscape);

@@ -104,8 +104,9 @@ TEST(PopupMenuTest, ItemsCarryCaptionTagAndClick) {
   QObject owner;
   int chosen = 0;
   for (int month = 1; month <= 12; ++month)
-    menu.AddItem("ماه " + std::to_string(month), month,
-                 [&](TObject* sender) { chosen = static_cast<TMenuItem*>(sender)->Tag(); }, &owner);
+    menu.AddItem(
+        "ماه " + std::to_string(month), month,
+        [&](TObject* sender) { chosen = static_cast<TMenuItem*>(sender)->Tag(); }, &owner);
   ASSERT_EQ(menu.Count(), 12);
   EXPECT_EQ(menu.Item(2)->Caption(), "ماه 3");
   EXPECT_EQ(menu.Item(2)->parent(), &owner);

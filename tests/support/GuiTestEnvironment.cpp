@@ -64,7 +64,8 @@ void FocusedControlTest::ShowFocused(TCustomControl& control, QRect otherBounds)
 }
 
 std::string ShiftText(TShiftState shift) {
-  static constexpr const char* kNames[] = {"Shift", "Alt", "Ctrl", "Left", "Right", "Middle", "Double"};
+  static constexpr const char* kNames[] = {"Shift", "Alt",    "Ctrl",  "Left",
+                                           "Right", "Middle", "Double"};
   std::string text = "[";
   for (int i = 0; i < 7; ++i) {
     if (!shift.Contains(static_cast<TShiftStateFlag>(i))) continue;
@@ -127,7 +128,8 @@ void ProbeControl::DoExit() {
 }
 
 void ProbeControl::FontChanged() {
-  Log.push_back("FontChanged " + std::to_string(Font().Size()) + " " + std::to_string(Font().Color()));
+  Log.push_back("FontChanged " + std::to_string(Font().Size()) + " " +
+                std::to_string(Font().Color()));
   TCustomControl::FontChanged();
 }
 

@@ -38,7 +38,11 @@ inline bool IsValidUtf8(std::string_view s) {
   std::size_t i = 0;
   while (i < s.size()) {
     const auto lead = static_cast<unsigned char>(s[i]);
-    std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
+    std::size_t length = lead < 0x80    ? 1
+                         : lead >= 0xF0 ? 4
+                         : lead >= 0xE0 ? 3
+                         : lead >= 0xC0 ? 2
+                                        : 0;
     if (length == 0 || i + length > s.size()) return false;
     for (std::size_t k = 1; k < length; ++k)
       if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;

@@ -22,7 +22,11 @@ Outcome RunCli(std::vector<std::string> args) {
 }
 
 TEST(CommandLine, Conversions) {
-  struct Case { std::vector<std::string> args; std::string out; };
+  struct Case {
+    std::vector<std::string> args;
+    std::string out;
+  };
+  // clang-format off
   const Case cases[] = {
       {{"to-solar", "2024-03-20"}, "1403/01/01\n"},
       {{"to-solar", "2025/3/20"}, "1403/12/30\n"},
@@ -36,6 +40,7 @@ TEST(CommandLine, Conversions) {
       {{"parse", "1403/1/1"}, "45371\n"},
       {{"parse", "1403/1/1 10:30"}, "45371.4375\n"},
   };
+  // clang-format on
   for (const auto& c : cases) {
     const Outcome o = RunCli(c.args);
     EXPECT_EQ(o.status, cli::ExitOk) << c.args[0] << ": " << o.err;
@@ -83,6 +88,7 @@ TEST(CommandLine, WhatCannotBeShownOrIsNotUnderstoodIsRefused) {
     std::vector<std::string> args;
     std::string message;
   };
+  // clang-format off
   const Case cases[] = {
       {{"to-solar", "2024-02-30"}, "'2024-02-30' is not a valid Gregorian date"},
       {{"to-gregorian", "1402/12/30"}, "'1402/12/30' is not a valid solar date"},
@@ -112,8 +118,10 @@ TEST(CommandLine, WhatCannotBeShownOrIsNotUnderstoodIsRefused) {
       {{"--digits", "latin"}, "no command given; see zardate --help"},
       {{"today", "--digits"}, "'--digits' needs a value; see zardate --help"},
   };
+  // clang-format on
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.args[0].substr(0, 20) + (c.args.size() > 1 ? " " + c.args[1].substr(0, 20) : ""));
+    SCOPED_TRACE(c.args[0].substr(0, 20) +
+                 (c.args.size() > 1 ? " " + c.args[1].substr(0, 20) : ""));
     const Outcome o = RunCli(c.args);
     EXPECT_EQ(o.status, cli::ExitBadInput);
     EXPECT_EQ(o.out, "");
@@ -129,7 +137,11 @@ TEST(CommandLine, WhatCannotBeShownOrIsNotUnderstoodIsRefused) {
 }
 
 TEST(CommandLine, TheFirstAndLastDaysOfEachCalendarAreShown) {
-  struct Case { std::vector<std::string> args; std::string out; };
+  struct Case {
+    std::vector<std::string> args;
+    std::string out;
+  };
+  // clang-format off
   const Case cases[] = {
       {{"format", "yyyy/mm/dd", "s:1/1/1"}, "0001/01/01\n"},
       {{"format", "yyyy/mm/dd", "s:9999/12/29"}, "9999/12/29\n"},
@@ -138,6 +150,7 @@ TEST(CommandLine, TheFirstAndLastDaysOfEachCalendarAreShown) {
       {{"to-solar", "622-3-21"}, "0001/01/01\n"},
       {{"format", "yyyy", "-5"}, "1278\n"},
   };
+  // clang-format on
   for (const auto& c : cases) {
     const Outcome o = RunCli(c.args);
     EXPECT_EQ(o.status, cli::ExitOk) << c.args[2 % c.args.size()] << ": " << o.err;
@@ -147,7 +160,11 @@ TEST(CommandLine, TheFirstAndLastDaysOfEachCalendarAreShown) {
 
 // Input in any of the three digit scripts; output in the one --digits names.
 TEST(CommandLine, DigitsInAndOut) {
-  struct Case { std::vector<std::string> args; std::string out; };
+  struct Case {
+    std::vector<std::string> args;
+    std::string out;
+  };
+  // clang-format off
   const Case cases[] = {
       {{"to-gregorian", "۱۴۰۴/۰۱/۰۱"}, "2025-03-21\n"},
       {{"to-gregorian", "١٤٠٤/١/١"}, "2025-03-21\n"},
@@ -167,6 +184,7 @@ TEST(CommandLine, DigitsInAndOut) {
       {{"--letters", "persian", "--digits", "persian", "format", "mmmm yyyy", "s:1403/1/1"},
        "\u0641\u0631\u0648\u0631\u062F\u06CC\u0646 ۱۴۰۳\n"},
   };
+  // clang-format on
   for (const auto& c : cases) {
     const Outcome o = RunCli(c.args);
     EXPECT_EQ(o.status, cli::ExitOk) << c.args[0] << ": " << o.err;
@@ -180,15 +198,11 @@ TEST(CommandLine, DigitsInAndOut) {
 
 TEST(CommandLine, BadDigitsAndOptionsAreRefused) {
   const std::vector<std::vector<std::string>> cases = {
-      {"to-gregorian", "१४०४/१/१"},            // Devanagari
-      {"to-gregorian", "۱۴۰۴/۱/ا"},            // alef for one
-      {"to-gregorian", "۱۴۰۴/۱/\xDB"},         // a cut character
-      {"parse", "१४०३/१/१"},
-      {"--digits", "hindi", "today"},
-      {"--digits"},
-      {"--digits", "persian"},
-      {"today", "--letters"},
-      {"--letters=latin", "today"},
+      {"to-gregorian", "१४०४/१/१"},     // Devanagari
+      {"to-gregorian", "۱۴۰۴/۱/ا"},     // alef for one
+      {"to-gregorian", "۱۴۰۴/۱/\xDB"},  // a cut character
+      {"parse", "१४०३/१/१"},           {"--digits", "hindi", "today"}, {"--digits"},
+      {"--digits", "persian"},         {"today", "--letters"},         {"--letters=latin", "today"},
   };
   for (const auto& args : cases) {
     const Outcome o = RunCli(args);

@@ -21,7 +21,9 @@
 #include "CustomControl.h"
 
 // GoogleTest shows QStrings as their text.
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* os) {
+  *os << '"' << text.toStdString() << '"';
+}
 
 namespace zar::test {
 

@@ -52,7 +52,8 @@ class ContrastTest : public ::testing::TestWithParam<PaletteCase> {
 
   QAccessibleInterface* CellOf(TDate date) {
     const int index = static_cast<int>(date - cal->FirstCellDate());
-    return QAccessible::queryAccessibleInterface(cal)->tableInterface()->cellAt(index / 7, index % 7);
+    return QAccessible::queryAccessibleInterface(cal)->tableInterface()->cellAt(index / 7,
+                                                                                index % 7);
   }
 
   std::unique_ptr<AccessibilityRecorder> recorder;
@@ -110,8 +111,8 @@ TEST_P(ContrastTest, MonthCalendarDaysSelectionTitleAndTodayMarkers) {
 
   // The today line under the grid and the title's caption.
   const QRect client = cal->contentsRect();
-  const QRect todayLine(client.left(), client.bottom() - cal->DefaultRowHeight() + 1, client.width(),
-                        cal->DefaultRowHeight());
+  const QRect todayLine(client.left(), client.bottom() - cal->DefaultRowHeight() + 1,
+                        client.width(), cal->DefaultRowHeight());
   EXPECT_GE(InkContrast(image, todayLine), kTextContrast) << "today line";
   TLabel* caption = cal->TitleLabel();
   const QRect captionRect(caption->mapTo(cal, QPoint(0, 0)), caption->size());

@@ -58,7 +58,8 @@ TEST_F(MonthCalAccessibleTest, IsATableOfWeeksAndWeekdays) {
     EXPECT_EQ(cell->role(), QAccessible::Cell);
     Word y, m, d;
     ZarDecodeDate(cal->FirstCellDate() + i, y, m, d);
-    EXPECT_TRUE(cell->text(QAccessible::Name).contains(QString::fromStdString(ZarLongMonthNames[m])))
+    EXPECT_TRUE(
+        cell->text(QAccessible::Name).contains(QString::fromStdString(ZarLongMonthNames[m])))
         << i;
     QAccessibleTableCellInterface* c = cell->tableCellInterface();
     ASSERT_NE(c, nullptr);
@@ -200,12 +201,16 @@ TEST_F(MonthCalAccessibleTest, ActionsTakeThePathOfTheKeysAndTheMouse) {
 
   // Pressing a day moves the date there and is a click.
   clicks = 0;
-  CellOf(Solar(1403, 1, 12))->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  CellOf(Solar(1403, 1, 12))
+      ->actionInterface()
+      ->doAction(QAccessibleActionInterface::pressAction());
   EXPECT_EQ(cal->Date(), Solar(1403, 1, 12));
   EXPECT_EQ(clicks, 1);
   // A day outside the limits stays out of reach.
   cal->SetMaxDate(Solar(1403, 1, 20));
-  CellOf(Solar(1403, 1, 25))->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  CellOf(Solar(1403, 1, 25))
+      ->actionInterface()
+      ->doAction(QAccessibleActionInterface::pressAction());
   EXPECT_EQ(cal->Date(), Solar(1403, 1, 12));
   EXPECT_EQ(clicks, 1);
 
@@ -277,7 +282,8 @@ TEST_F(MonthCalAccessibleTest, TitleKeysDoNothingWithoutTheirOptions) {
   EXPECT_EQ(cal->Date(), Solar(1403, 1, 1));
 }
 
-// ---- Descendants ---------------------------------------------------------------------------------
+// ---- Descendants
+// ---------------------------------------------------------------------------------
 
 class DerivedCalendar : public TZarMonthCalendar {
  public:

@@ -95,9 +95,9 @@ TEST_P(PickerSegmentTest, ExposesEveryVisibleSegmentAsAChild) {
     EXPECT_EQ(iface->indexOfChild(child), i);
     EXPECT_FALSE(child->rect().isEmpty());
     const QRect r = child->rect();
-    EXPECT_TRUE(whole.contains(r)) << r.x() << "," << r.y() << " " << r.width() << "x" << r.height()
-                                   << " in " << whole.x() << "," << whole.y() << " " << whole.width()
-                                   << "x" << whole.height();
+    EXPECT_TRUE(whole.contains(r))
+        << r.x() << "," << r.y() << " " << r.width() << "x" << r.height() << " in " << whole.x()
+        << "," << whole.y() << " " << whole.width() << "x" << whole.height();
     EXPECT_EQ(iface->childAt(child->rect().center().x(), child->rect().center().y()), child);
   }
 }
@@ -105,13 +105,21 @@ TEST_P(PickerSegmentTest, ExposesEveryVisibleSegmentAsAChild) {
 INSTANTIATE_TEST_SUITE_P(
     Kinds, PickerSegmentTest,
     ::testing::Values(
-        SegmentCase{"date", dtkDate, false,
+        SegmentCase{"date",
+                    dtkDate,
+                    false,
                     {{"year", "۱۴۰۳"}, {"month", "۱ " + Farvardin()}, {"day", "۱"}}},
-        SegmentCase{"time", dtkTime, false,
-                    {{"hour", "۱۳"}, {"minute", "۰۵"}, {"second", "۰۹"}}},
-        SegmentCase{"dateTime12", dtkDateTime, true,
-                    {{"year", "۱۴۰۳"}, {"month", "۱ " + Farvardin()}, {"day", "۱"}, {"hour", "۰۱"},
-                     {"minute", "۰۵"}, {"second", "۰۹"}, {"AM/PM", "PM"}}}),
+        SegmentCase{"time", dtkTime, false, {{"hour", "۱۳"}, {"minute", "۰۵"}, {"second", "۰۹"}}},
+        SegmentCase{"dateTime12",
+                    dtkDateTime,
+                    true,
+                    {{"year", "۱۴۰۳"},
+                     {"month", "۱ " + Farvardin()},
+                     {"day", "۱"},
+                     {"hour", "۰۱"},
+                     {"minute", "۰۵"},
+                     {"second", "۰۹"},
+                     {"AM/PM", "PM"}}}),
     [](const auto& info) { return std::string(info.param.label); });
 
 TEST_F(PickerAccessibleTest, TheSegmentWithTheCaretIsTheFocusedChild) {
@@ -195,7 +203,8 @@ TEST_F(PickerAccessibleTest, IncreaseAndDecreaseStepLikeTheArrowKeys) {
   EXPECT_TRUE(ActionsOf(iface).contains(QAccessibleActionInterface::increaseAction()));
   EXPECT_TRUE(ActionsOf(iface).contains(QAccessibleActionInterface::decreaseAction()));
 
-  iface->actionInterface()->doAction(QAccessibleActionInterface::increaseAction());  // the caret's day
+  iface->actionInterface()->doAction(
+      QAccessibleActionInterface::increaseAction());  // the caret's day
   EXPECT_EQ(picker->Date(), Solar(1403, 1, 2));
   Child("year")->actionInterface()->doAction(QAccessibleActionInterface::increaseAction());
   EXPECT_EQ(picker->Date(), Solar(1404, 1, 2));

@@ -3,12 +3,12 @@
 // simple model of the stored values: no posted value is lost and the picker
 // always shows what it should.
 
+#include <gtest/gtest.h>
 #include <QLineEdit>
 #include <QTest>
-#include <gtest/gtest.h>
+#include <cstdio>
 #include <map>
 #include <optional>
-#include <cstdio>
 #include <random>
 
 #include "ClientDataSet.h"
@@ -141,9 +141,10 @@ TEST_P(DBPickerRandomTest, NoPostedValueIsLost) {
         break;
     }
     if (qEnvironmentVariableIsSet("ZAR_TRACE"))
-      std::fprintf(stderr, "%d op %d state %d id %d null %d date %g pending %d modified %d\n", step, op,
-                   int(FDataSet.State()), FDataSet.IsEmpty() ? 0 : CurrentId(), FPicker->IsNull(),
-                   FPicker->Date(), FPending.has_value(), FPicker->ValueModified());
+      std::fprintf(stderr, "%d op %d state %d id %d null %d date %g pending %d modified %d\n", step,
+                   op, int(FDataSet.State()), FDataSet.IsEmpty() ? 0 : CurrentId(),
+                   FPicker->IsNull(), FPicker->Date(), FPending.has_value(),
+                   FPicker->ValueModified());
     Check();
     if (HasFatalFailure()) return;
   }

@@ -2,9 +2,9 @@
 // writes back on post and on exit, when the dataset enters edit mode, and
 // how Escape, Cancel and failed writes leave the value.
 
+#include <gtest/gtest.h>
 #include <QLineEdit>
 #include <QTest>
-#include <gtest/gtest.h>
 #include <optional>
 #include <string>
 
@@ -185,12 +185,9 @@ TEST_F(DBPickerTest, ANullPickerClearsWhatItsKindEdits) {
     std::optional<TDateTime> Written;
   };
   ShowFocused();
-  const TCase cases[] = {{"DT", dtkTime, Nowruz1403},
-                         {"DT", dtkDateTime, std::nullopt},
-                         {"DT", dtkDate, 0.75},
-                         {"TS", dtkTime, Nowruz1403},
-                         {"T", dtkTime, std::nullopt},
-                         {"D", dtkDate, std::nullopt}};
+  const TCase cases[] = {{"DT", dtkTime, Nowruz1403},  {"DT", dtkDateTime, std::nullopt},
+                         {"DT", dtkDate, 0.75},        {"TS", dtkTime, Nowruz1403},
+                         {"T", dtkTime, std::nullopt}, {"D", dtkDate, std::nullopt}};
   for (const TCase& c : cases) {
     SCOPED_TRACE(std::string(c.Field) + " " + std::to_string(c.Kind));
     FPicker->SetDataField("");
@@ -217,10 +214,10 @@ TEST_F(DBPickerTest, TextThatCouldNotBeReadBackIsRefused) {
     TDateTime Picked;
   };
   const TCase cases[] = {
-      {"S8", "", dtkDate, ZarEncodeDate(1300, 1, 1)},          // the century is lost
-      {"S8", "yyyy/mm/dd", dtkDate, Nowruz1403 + 1},           // too long
-      {"S10", "", dtkDateTime, Nowruz1403 + 0.75},             // date and time
-      {"S10", "d mmmm yyyy", dtkDate, Nowruz1403 + 40},        // month names do not parse
+      {"S8", "", dtkDate, ZarEncodeDate(1300, 1, 1)},    // the century is lost
+      {"S8", "yyyy/mm/dd", dtkDate, Nowruz1403 + 1},     // too long
+      {"S10", "", dtkDateTime, Nowruz1403 + 0.75},       // date and time
+      {"S10", "d mmmm yyyy", dtkDate, Nowruz1403 + 40},  // month names do not parse
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(std::string(c.Field) + " '" + c.Format + "'");

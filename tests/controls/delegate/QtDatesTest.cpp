@@ -14,8 +14,8 @@ namespace {
 TEST(QtDatesTest, DatesConvertBothWaysAcrossTheRange) {
   const struct {
     Word Y, M, D;
-  } dates[] = {{1, 1, 1}, {1582, 10, 15}, {1899, 12, 29}, {1899, 12, 30}, {1900, 3, 1},
-               {2024, 2, 29}, {9999, 12, 31}};
+  } dates[] = {{1, 1, 1},    {1582, 10, 15}, {1899, 12, 29}, {1899, 12, 30},
+               {1900, 3, 1}, {2024, 2, 29},  {9999, 12, 31}};
   for (const auto& d : dates) {
     const TDateTime value = EncodeDate(d.Y, d.M, d.D);
     EXPECT_EQ(DateTimeToQDate(value), QDate(d.Y, d.M, d.D)) << d.Y;

@@ -78,8 +78,8 @@ TEST(ZarDateDelegateTest, DaysBeyondTheCalendarAreShownAsQtShowsThem) {
       {"solar 1/1/1 with a time", false, DateTimeToVariant(CombineDateTime(solarFirst, 0.5)),
        "0001/01/01 12:00"},
       {"year 100, Gregorian", true, QDate(100, 1, 1), "0100/01/01"},
-      {"TDateTime beyond 9999, Gregorian", true,
-       DateTimeToVariant(EncodeDate(9999, 12, 31) + 1), nullptr},
+      {"TDateTime beyond 9999, Gregorian", true, DateTimeToVariant(EncodeDate(9999, 12, 31) + 1),
+       nullptr},
       {"9999-12-31, Gregorian", true, DateTimeToVariant(EncodeDate(9999, 12, 31)),
        "9999/12/31 00:00"},
   };

@@ -7,8 +7,8 @@
 #include <QWheelEvent>
 
 #include "ExPickerTestSupport.h"
-#include "ZarDateUtils.h"
 #include "Exceptions.h"
+#include "ZarDateUtils.h"
 
 namespace zar::test {
 namespace {

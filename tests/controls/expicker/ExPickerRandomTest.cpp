@@ -8,18 +8,18 @@
 #include <QWheelEvent>
 #include <random>
 
-#include "Exceptions.h"
 #include "ExPickerTestSupport.h"
+#include "Exceptions.h"
 
 namespace zar::test {
 namespace {
 
 class TRandomPicker : public TTestExPicker {
  public:
-  using TTestExPicker::TTestExPicker;
   using TCustomExZarDatePicker::Editing;
   using TCustomExZarDatePicker::GetState;
   using TCustomExZarDatePicker::PreEditState;
+  using TTestExPicker::TTestExPicker;
 };
 
 // The held value (a pending typed entry does not count until it is
@@ -64,14 +64,14 @@ TEST_P(ExPickerRandomTest, InvariantsHoldUnderRandomInput) {
     return QPoint((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
   };
   const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {
-      {Qt::Key_Up, Qt::NoModifier},      {Qt::Key_Down, Qt::NoModifier},
-      {Qt::Key_Left, Qt::NoModifier},    {Qt::Key_Right, Qt::NoModifier},
-      {Qt::Key_PageUp, Qt::NoModifier},  {Qt::Key_PageDown, Qt::ControlModifier},
-      {Qt::Key_Home, Qt::NoModifier},    {Qt::Key_End, Qt::ControlModifier},
-      {Qt::Key_Space, Qt::NoModifier},   {Qt::Key_Return, Qt::NoModifier},
-      {Qt::Key_Escape, Qt::NoModifier},  {Qt::Key_Delete, Qt::NoModifier},
-      {Qt::Key_1, Qt::NoModifier},       {Qt::Key_4, Qt::NoModifier},
-      {Qt::Key_Down, Qt::AltModifier},   {Qt::Key_Up, Qt::AltModifier},
+      {Qt::Key_Up, Qt::NoModifier},       {Qt::Key_Down, Qt::NoModifier},
+      {Qt::Key_Left, Qt::NoModifier},     {Qt::Key_Right, Qt::NoModifier},
+      {Qt::Key_PageUp, Qt::NoModifier},   {Qt::Key_PageDown, Qt::ControlModifier},
+      {Qt::Key_Home, Qt::NoModifier},     {Qt::Key_End, Qt::ControlModifier},
+      {Qt::Key_Space, Qt::NoModifier},    {Qt::Key_Return, Qt::NoModifier},
+      {Qt::Key_Escape, Qt::NoModifier},   {Qt::Key_Delete, Qt::NoModifier},
+      {Qt::Key_1, Qt::NoModifier},        {Qt::Key_4, Qt::NoModifier},
+      {Qt::Key_Down, Qt::AltModifier},    {Qt::Key_Up, Qt::AltModifier},
       {Qt::Key_Space, Qt::ShiftModifier}, {Qt::Key_Space, Qt::ControlModifier},
   };
 
@@ -106,16 +106,16 @@ TEST_P(ExPickerRandomTest, InvariantsHoldUnderRandomInput) {
       case 3: {
         const QPoint pos(30, 10);
         QWheelEvent e(pos, picker->mapToGlobal(pos), QPoint(), QPoint(0, pick(2) ? 120 : -120),
-                      Qt::NoButton, pick(2) ? Qt::ShiftModifier : Qt::NoModifier,
-                      Qt::NoScrollPhase, false);
+                      Qt::NoButton, pick(2) ? Qt::ShiftModifier : Qt::NoModifier, Qt::NoScrollPhase,
+                      false);
         QApplication::sendEvent(picker, &e);
         break;
       }
       case 4: {
         TDropDownCalendar& c = *picker->DropDownCalendar();
         if (!c.isVisible()) break;
-        const QPoint p =
-            c.CellRect(pick(c.ColCount()), pick(c.RowCount())).ToQRect().center() + c.ClientOrigin();
+        const QPoint p = c.CellRect(pick(c.ColCount()), pick(c.RowCount())).ToQRect().center() +
+                         c.ClientOrigin();
         QTest::mousePress(&c, Qt::LeftButton, Qt::NoModifier, p);
         QTest::mouseRelease(&c, Qt::LeftButton, Qt::NoModifier, p);
         break;
@@ -197,9 +197,9 @@ TEST_P(ExPickerRandomTest, InvariantsHoldUnderRandomInput) {
     if (userInput && before.solar == !picker->UseSystemCalendar()) {
       const bool changed = !(observe() == before);
       const Observed after = observe();
-      ASSERT_EQ(changed, changes > 0) << "changes fired: " << changes << "; null " << before.null
-                                      << " -> " << after.null << ", day " << before.value.Day
-                                      << " -> " << after.value.Day;
+      ASSERT_EQ(changed, changes > 0)
+          << "changes fired: " << changes << "; null " << before.null << " -> " << after.null
+          << ", day " << before.value.Day << " -> " << after.value.Day;
     }
     if (!picker->isVisible() && pick(2)) picker->show();
     if (!picker->isEnabled() && pick(2)) picker->SetEnabled(true);

@@ -18,11 +18,11 @@ namespace zar::test {
 
 class TTestExPicker : public TExZarDatePicker {
  public:
-  using TExZarDatePicker::TExZarDatePicker;
   using TCustomExZarDatePicker::CurrentSegment;
   using TCustomExZarDatePicker::RepeatTimer;
   using TCustomExZarDatePicker::SwitchMark;
   using TCustomExZarDatePicker::TextArea;
+  using TExZarDatePicker::TExZarDatePicker;
 };
 
 class ExPickerTest : public FocusedControlTest {

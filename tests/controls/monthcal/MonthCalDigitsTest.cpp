@@ -32,13 +32,11 @@ TEST_F(DigitsTest, EveryNumberTakesTheShapeInBothCalendars) {
   const struct {
     TDigitShape shape;
     bool gregorian;
-    const char* day;      // of 1403/1/17, 2024/4/5
+    const char* day;  // of 1403/1/17, 2024/4/5
     const char* year;
   } cases[] = {
-      {dgLatin, false, "17", "1403"},
-      {dgPersian, false, "۱۷", "۱۴۰۳"},
-      {dgArabic, false, "١٧", "١٤٠٣"},
-      {dgPersian, true, "۵", "۲۰۲۴"},
+      {dgLatin, false, "17", "1403"},  {dgPersian, false, "۱۷", "۱۴۰۳"},
+      {dgArabic, false, "١٧", "١٤٠٣"}, {dgPersian, true, "۵", "۲۰۲۴"},
       {dgArabic, true, "٥", "٢٠٢٤"},
   };
   for (const auto& c : cases) {
@@ -57,9 +55,10 @@ TEST_F(DigitsTest, EveryNumberTakesTheShapeInBothCalendars) {
     // Week numbers and the today row are shaped as the cells are.
     const std::string week = CellText(*cal, 0, cal->FixedRows());
     EXPECT_EQ(week, ShapeDigits(week, c.shape));
-    EXPECT_EQ(ShapeDigits(week, dgLatin), std::to_string(static_cast<int>(
-                                              c.gregorian ? WeekOfTheYear(cal->FirstCellDate() + 3)
-                                                          : ZarDateToWeekNo(cal->FirstCellDate() + 3))));
+    EXPECT_EQ(
+        ShapeDigits(week, dgLatin),
+        std::to_string(static_cast<int>(c.gregorian ? WeekOfTheYear(cal->FirstCellDate() + 3)
+                                                    : ZarDateToWeekNo(cal->FirstCellDate() + 3))));
     const std::string today = CellText(*cal, cal->FixedCols(), cal->RowCount() - 1);
     EXPECT_EQ(today, "امروز: " + ShapeDigits(c.gregorian ? DateToStr(zar::Date())
                                                          : ZarDateToStr(zar::Date()),

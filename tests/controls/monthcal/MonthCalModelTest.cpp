@@ -71,9 +71,7 @@ TEST_F(ModelTest, MapsCellsAndIndexesWithWeekNumbers) {
   cal->IndexToCell(41, col, row);
   EXPECT_EQ(col, 7);
   EXPECT_EQ(row, 8);
-  const struct {
-    Word col, row;
-  } invalid[] = {{0, 3}, {3, 2}, {0, 0}, {1, 10}};
+  const struct { Word col, row; } invalid[] = {{0, 3}, {3, 2}, {0, 0}, {1, 10}};
   for (const auto& c : invalid) {
     try {
       cal->CellToIndex(c.col, c.row);
@@ -157,7 +155,7 @@ TEST_F(ModelTest, DefaultBoldDaysMarkOneWeekday) {
     TDefaultBoldDays weekday;
     Cardinal mask;
   } cases[] = {
-      {false, Solar(1403, 1, 1), dbdFridays, 0x40810204},    // day 1 a Wednesday
+      {false, Solar(1403, 1, 1), dbdFridays, 0x40810204},  // day 1 a Wednesday
       {false, Solar(1403, 1, 1), dbdSaturdays, 0x01020408},
       {false, Solar(1403, 6, 1), dbdSaturdays, 0x40810204},  // day 1 a Thursday
       {false, Solar(1404, 6, 1), dbdTuesdays, 0x81020408},   // day 1 a Saturday
@@ -194,7 +192,8 @@ TEST_F(ModelTest, MonthInfoEventAdjustsTheBoldDaysOfEachLayout) {
   EXPECT_EQ(asked.size(), 1u);
 }
 
-// ---- Limits and GotoDate ---------------------------------------------------------------------------
+// ---- Limits and GotoDate
+// ---------------------------------------------------------------------------
 
 TEST_F(ModelTest, LimitsClampAndRefuseWithTheirMessages) {
   cal->SetDate(Solar(1403, 1, 3));

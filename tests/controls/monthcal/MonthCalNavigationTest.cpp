@@ -47,6 +47,7 @@ const Qt::KeyboardModifiers Ctrl{Qt::ControlModifier};
 
 INSTANTIATE_TEST_SUITE_P(
     SingleMode, KeyTableTest,
+    // clang-format off
     ::testing::Values(
         KeyCase{"RightWrapsIntoTheNextMonth", Solar(1403, 1, 31), Qt::Key_Right, None, false, {},
                 Solar(1403, 2, 1), MonthAndClick},
@@ -83,6 +84,7 @@ INSTANTIATE_TEST_SUITE_P(
                 Solar(1403, 1, 31), MonthAndClick},
         KeyCase{"SpaceAloneDoesNothing", Solar(1390, 1, 1), Qt::Key_Space, None, false, {}, 0, {}},
         KeyCase{"OtherKeysAreIgnored", Solar(1390, 1, 1), Qt::Key_A, None, false, {}, 0, {}}),
+    // clang-format on
     [](const ::testing::TestParamInfo<KeyCase>& info) { return std::string(info.param.name); });
 
 TEST_F(NavigationTest, CtrlSpaceGoesToToday) {
@@ -268,7 +270,8 @@ TEST_F(NavigationTest, WheelCollapsesAMultiDaySelection) {
   EXPECT_EQ(cal->SelectedCount(), 1);
 }
 
-// ---- Options -------------------------------------------------------------------------------------
+// ---- Options
+// -------------------------------------------------------------------------------------
 
 TEST_F(NavigationTest, OptionsSetterKeepsTheOptionsConsistent) {
   const TMonthCalOptions defaults = cal->Options();
@@ -287,7 +290,8 @@ TEST_F(NavigationTest, ChangingTheModeCollapsesTheSelectionAndClicks) {
   cal->SetDate(Solar(1403, 1, 10));
   DragDays(Solar(1403, 1, 10), Solar(1403, 1, 13));
   cal->Events.clear();
-  cal->SetOptions(cal->Options() - TMonthCalOptions{mcoRangeSelect} + TMonthCalOptions{mcoMultiSelect});
+  cal->SetOptions(cal->Options() - TMonthCalOptions{mcoRangeSelect} +
+                  TMonthCalOptions{mcoMultiSelect});
   EXPECT_EQ(cal->SelectedCount(), 1);
   EXPECT_TRUE(cal->IsSelected(cal->Date()));
   EXPECT_FALSE(cal->Events.empty());

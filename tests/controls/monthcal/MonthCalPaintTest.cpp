@@ -59,18 +59,21 @@ class ColourTest : public CalendarTest {
     Word col, row;
     cal->IndexToCell(static_cast<Word>(IndexOf(date)), col, row);
     // Inside the cell, clear of the focus rectangle.
-    QRect r = cal->CellRect(col, row).ToQRect().translated(cal->ClientOrigin()).adjusted(1, 1, -1, -1);
+    QRect r =
+        cal->CellRect(col, row).ToQRect().translated(cal->ClientOrigin()).adjusted(1, 1, -1, -1);
     return {shot.copy(r)};
   }
   QColor System(TColor c) const { return ColorToQColor(c, cal->palette()); }
   static bool Near(QColor a, QColor b, int tolerance = 60) {
-    return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue()) <=
+    return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+               std::abs(a.blue() - b.blue()) <=
            tolerance;
   }
 };
 
 TEST_F(ColourTest, CellsTakeTheirColoursFromTheDrawState) {
-  cal->SetOptions(cal->Options() + TMonthCalOptions{mcoMultiSelect} - TMonthCalOptions{mcoTodayCircle});
+  cal->SetOptions(cal->Options() + TMonthCalOptions{mcoMultiSelect} -
+                  TMonthCalOptions{mcoTodayCircle});
   cal->SetDate(Solar(1403, 1, 20));
   const int plainInk = Cell(Solar(1403, 1, 17)).InkPixels();
   cal->SetDefaultBoldDays(dbdFridays);  // 1403/1/3, 10, 17, ...
@@ -171,7 +174,8 @@ TEST_F(PaintTest, AutoSizeFitsTheFontAndTheDayNames) {
   const int k = static_cast<int>((metrics.ascent() + metrics.descent()) * 1.2);
   int widest = 0;
   for (int d = 1; d <= 7; ++d)
-    widest = std::max(widest, metrics.horizontalAdvance(QString::fromStdString(ZarLongDayNames[d])));
+    widest =
+        std::max(widest, metrics.horizontalAdvance(QString::fromStdString(ZarLongDayNames[d])));
   const int w = static_cast<int>(widest * 1.05);
   EXPECT_EQ(cal->DefaultRowHeight(), k - 1);
   EXPECT_EQ(cal->ClientHeight(), k * 10 - 1);
@@ -206,16 +210,18 @@ TEST_F(PaintTest, WithoutAutoSizeWholeCellsFitTheGivenSize) {
   EXPECT_EQ(cal->ClientHeight(), 19 * 10 + 9);
 }
 
-// ---- The colour set ---------------------------------------------------------------------------------
+// ---- The colour set
+// ---------------------------------------------------------------------------------
 
 TEST_F(PaintTest, ColourSetDefaultsAndAssignment) {
   const TMonthCalendarColors& colors = cal->CalColors();
   // The title text and the grid's background are system colours
   // (clCaptionText, clWindow), so the calendar follows dark and
   // high-contrast palettes.
-  const TColor defaults[] = {255,      -16777208, -16777214, -16777207, -16777211,
+  const TColor defaults[] = {255,       -16777208, -16777214, -16777207, -16777211,
                              -16777197, 536870911, -16777208, -16777214};
-  for (int i = 0; i < TMonthCalendarColors::ColorCount; ++i) EXPECT_EQ(colors.Color(i), defaults[i]) << i;
+  for (int i = 0; i < TMonthCalendarColors::ColorCount; ++i)
+    EXPECT_EQ(colors.Color(i), defaults[i]) << i;
 
   TTestCalendar other;
   other.CalColors().SetTextColor(clNavy);

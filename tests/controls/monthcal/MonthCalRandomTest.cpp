@@ -36,10 +36,11 @@ class RandomSequenceTest : public CalendarTest, public ::testing::WithParamInter
 TEST_P(RandomSequenceTest, InvariantsHoldAfterEveryStep) {
   std::mt19937 random(GetParam());
   auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
-  const Qt::Key keys[] = {Qt::Key_Left,  Qt::Key_Right,    Qt::Key_Up,  Qt::Key_Down, Qt::Key_Home,
-                          Qt::Key_End,   Qt::Key_PageUp,   Qt::Key_PageDown, Qt::Key_Space};
-  const Qt::KeyboardModifiers mods[] = {{}, Qt::ShiftModifier, Qt::ControlModifier,
-                                        Qt::ShiftModifier | Qt::ControlModifier};
+  const Qt::Key keys[] = {Qt::Key_Left,   Qt::Key_Right,    Qt::Key_Up,
+                          Qt::Key_Down,   Qt::Key_Home,     Qt::Key_End,
+                          Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Space};
+  const Qt::KeyboardModifiers mods[] = {
+      {}, Qt::ShiftModifier, Qt::ControlModifier, Qt::ShiftModifier | Qt::ControlModifier};
   const TDate base = Solar(1403, 6, 15);
   cal->SetDate(base);
   for (int step = 0; step < 400; ++step) {

@@ -71,12 +71,14 @@ void CalendarTest::DragDays(TDateTime from, TDateTime to) {
   Release(CellCenter(IndexOf(to)));
 }
 
-void CalendarTest::Key(Qt::Key key, Qt::KeyboardModifiers mods) { QTest::keyClick(cal.get(), key, mods); }
+void CalendarTest::Key(Qt::Key key, Qt::KeyboardModifiers mods) {
+  QTest::keyClick(cal.get(), key, mods);
+}
 
 void CalendarTest::Wheel(int notches, Qt::KeyboardModifiers mods) {
   const QPoint local = CellCenter(17);
-  QWheelEvent event(local, cal->mapToGlobal(local), QPoint(), QPoint(0, 120 * notches), Qt::NoButton,
-                    mods, Qt::NoScrollPhase, false);
+  QWheelEvent event(local, cal->mapToGlobal(local), QPoint(), QPoint(0, 120 * notches),
+                    Qt::NoButton, mods, Qt::NoScrollPhase, false);
   QApplication::sendEvent(cal.get(), &event);
 }
 

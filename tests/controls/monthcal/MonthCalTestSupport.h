@@ -17,8 +17,8 @@ namespace zar::test {
 
 class TTestCalendar : public TZarMonthCalendar {
  public:
-  using TZarMonthCalendar::TZarMonthCalendar;
   using TCustomZarMonthCalendar::GetMonthBounds;
+  using TZarMonthCalendar::TZarMonthCalendar;
 
   // The month events and OnClick, in the order they fired.
   std::vector<std::string> Events;

@@ -21,7 +21,9 @@ void ClickButton(TSpeedButton* button) { QTest::mouseClick(button, Qt::LeftButto
 // A point inside a hot area of the caption, in the label's coordinates.
 QPoint Inside(const TRect& r) { return QPoint((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2); }
 
-void ChooseMonth(TCustomZarMonthCalendar& cal, int month) { cal.MonthMenu()->Item(month - 1)->trigger(); }
+void ChooseMonth(TCustomZarMonthCalendar& cal, int month) {
+  cal.MonthMenu()->Item(month - 1)->trigger();
+}
 
 TEST_F(TitleTest, TheButtonPointingInTheReadingDirectionGoesForward) {
   for (const bool rightToLeft : {false, true}) {
@@ -100,7 +102,8 @@ TEST_F(TitleTest, PressesOnTheCaptionOpenTheMenuOrTheYearEditor) {
   EXPECT_TRUE(cal->MonthMenu()->isVisible());
   cal->MonthMenu()->close();
 
-  QTest::mouseClick(label, Qt::LeftButton, {}, QPoint((year.Right + month.Left) / 2, Inside(year).y()));
+  QTest::mouseClick(label, Qt::LeftButton, {},
+                    QPoint((year.Right + month.Left) / 2, Inside(year).y()));
   EXPECT_FALSE(cal->YearEdit()->isVisible());
   EXPECT_TRUE(cal->hasFocus());
 
@@ -220,7 +223,8 @@ TEST_F(TitleTest, TitleOptionsSetBeforeTheFirstWindow) {
 }
 
 TEST_F(TitleTest, TitleControlsFollowTheOptions) {
-  cal->SetOptions(cal->Options() - TMonthCalOptions{mcoMonthButtons, mcoYearEditor, mcoMonthPopupMenu});
+  cal->SetOptions(cal->Options() -
+                  TMonthCalOptions{mcoMonthButtons, mcoYearEditor, mcoMonthPopupMenu});
   EXPECT_EQ(cal->LeftMonthButton(), nullptr);
   EXPECT_EQ(cal->RightMonthButton(), nullptr);
   EXPECT_EQ(cal->YearEdit(), nullptr);

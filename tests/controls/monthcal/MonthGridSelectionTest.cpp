@@ -286,7 +286,7 @@ TEST(DaySelectionTest, RangeLimitHoldsInBothDirections) {
     int end;
     bool allowed;
   } cases[] = {
-      {5, 10, true}, {5, 14, true}, {5, 15, false}, {5, 6, true}, {5, 5, false},
+      {5, 10, true}, {5, 14, true},  {5, 15, false}, {5, 6, true},  {5, 5, false},
       {1, 10, true}, {1, 11, false}, {1, 9, false},  {0, 41, true}, {-3, 0, true},
   };
   for (const auto& c : cases) {

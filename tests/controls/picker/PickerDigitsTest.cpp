@@ -27,12 +27,9 @@ TEST_F(PickerDigitsTest, PastedDigitsOfEveryScriptAreRead) {
     const char* text;
     TDate expected;
   } cases[] = {
-      {false, "۱۴۰۳/۰۲/۱۵", Solar(1403, 2, 15)},
-      {false, "١٤٠٣/٠٢/١٥", Solar(1403, 2, 15)},
-      {false, "1۴٠3/2/۱٥", Solar(1403, 2, 15)},
-      {false, " ۱۴۰۳ / ۲ / ۱۵ /", Solar(1403, 2, 15)},
-      {true, "۲۰۲۴/۰۵/۰۴", EncodeDate(2024, 5, 4)},
-      {true, "٢٠٢٤/٥/٤", EncodeDate(2024, 5, 4)},
+      {false, "۱۴۰۳/۰۲/۱۵", Solar(1403, 2, 15)},    {false, "١٤٠٣/٠٢/١٥", Solar(1403, 2, 15)},
+      {false, "1۴٠3/2/۱٥", Solar(1403, 2, 15)},     {false, " ۱۴۰۳ / ۲ / ۱۵ /", Solar(1403, 2, 15)},
+      {true, "۲۰۲۴/۰۵/۰۴", EncodeDate(2024, 5, 4)}, {true, "٢٠٢٤/٥/٤", EncodeDate(2024, 5, 4)},
       {true, "2۰٢4/0۵/٤", EncodeDate(2024, 5, 4)},
   };
   for (const auto& c : cases) {
@@ -59,8 +56,8 @@ TEST_F(PickerDigitsTest, PastedDigitsOfOtherScriptsChangeNothing) {
 // Segments, clipboard text and a formatted hint, in both calendars.
 TEST_F(PickerDigitsTest, EveryTextTakesTheShape) {
   struct HintProbe : TTestPicker {
-    using TTestPicker::TTestPicker;
     using TTestPicker::HintShow;
+    using TTestPicker::TTestPicker;
   };
   const struct {
     TDigitShape shape;

@@ -63,6 +63,7 @@ const Word Y = NonLeapSolarYear();
 
 INSTANTIATE_TEST_SUITE_P(
     DateKind, PickerTypingTest,
+    // clang-format off
     ::testing::Values(
         TypingCase{"DayThenMonth", amdDMY, true, {1400, 7, 7}, "25 03", {1400, 3, 25}, dsYear,
                    false, 2},
@@ -122,6 +123,7 @@ INSTANTIATE_TEST_SUITE_P(
                    {1400, 1, 10}, dsDay, false, 0},
         TypingCase{"ShiftDoesNotChangeTheKeys", amdDMY, true, {1400, 1, 10}, "S-Up",
                    {1400, 1, 11}, dsDay, false, 1}),
+    // clang-format on
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(PickerTest, DayFirstYearIsCompletedWhenTheFocusLeaves) {
@@ -168,12 +170,14 @@ TEST_F(PickerTest, TimeDigitsCompleteAndMove) {
     Word hour, minute;
     TDatePickerSegment segment;
   };
+  // clang-format off
   const Case cases[] = {
       {"2", 2, 20, dsHour},  {"23", 23, 20, dsMinute}, {"3", 3, 20, dsMinute},
       {"24", 4, 20, dsMinute},  // 24 is no hour: the 4 starts again
       {"3 6", 3, 6, dsMinute},  // a minute digit above 5 completes; the last stays
       {"3 59", 3, 59, dsMinute},
   };
+  // clang-format on
   picker->SetKind(dtkTime);
   for (const Case& c : cases) {
     FocusAway();
@@ -194,9 +198,11 @@ TEST_F(PickerTest, TwelveHourDigitsKeepTheHalfOfTheDay) {
     const char* keys;
     Word am, pm;
   };
+  // clang-format off
   const Case cases[] = {{"1", 1, 13},   {"2", 2, 14},   {"07", 7, 19},  {"00", 0, 12},
                         {"10", 10, 22}, {"11", 11, 23}, {"12", 0, 12},  {"15", 5, 17},
                         {"19", 9, 21}};
+  // clang-format on
   picker->SetKind(dtkTime);
   picker->SetUse12HourClock(true);
   for (const Case& c : cases) {
@@ -396,11 +402,13 @@ TEST_F(PickerTest, FocusPutsTheCaretWhereTypingStarts) {
     bool autoMove;
     TDatePickerSegment expected;
   };
+  // clang-format off
   const Case cases[] = {{dtkDate, amdDMY, true, dsDay},
                         {dtkDate, amdYMD, true, dsYear},
                         {dtkDateTime, amdYMD, true, dsYear},
                         {dtkTime, amdYMD, true, dsHour},
                         {dtkDate, amdYMD, false, dsMonth}};
+  // clang-format on
   for (const Case& c : cases) {
     FocusAway();
     picker->SetKind(c.kind);

@@ -13,8 +13,8 @@ namespace {
 
 constexpr TSegmentMetrics Fixed{.ds = 4, .ts = 4, .ap = 20, .d2 = 12, .sp = 3, .th = 13};
 
-TSegmentLayoutOptions Options(TZarDateTimeKind kind, TAlignment alignment,
-                              bool showSecond = false, bool use12 = false) {
+TSegmentLayoutOptions Options(TZarDateTimeKind kind, TAlignment alignment, bool showSecond = false,
+                              bool use12 = false) {
   TSegmentLayoutOptions o;
   o.Kind = kind;
   o.Alignment = alignment;
@@ -44,8 +44,9 @@ TEST(PickerLayoutTest, DateTimeWithSecondsAndTwelveHourClock) {
   const auto o = Options(dtkDateTime, taLeftJustify, true, true);
   const TSegmentLayout l = ComputeSegmentLayout(Fixed, o, TRect{0, 0, 200, 21}, 21);
   EXPECT_EQ(SegmentsTotalWidth(Fixed, o), 127);
-  EXPECT_EQ(l.SegmentBounds, (Bounds{{{3, 27}, {31, 43}, {47, 59}, {62, 74}, {78, 90},
-                                      {94, 106}, {0, 0}, {110, 130}}}));
+  EXPECT_EQ(
+      l.SegmentBounds,
+      (Bounds{{{3, 27}, {31, 43}, {47, 59}, {62, 74}, {78, 90}, {94, 106}, {0, 0}, {110, 130}}}));
   EXPECT_EQ(l.TextBand.Right, 130);
 }
 
@@ -132,8 +133,8 @@ TEST_F(PickerTest, SegmentTexts) {
     const char* text;
     const char* designator;
   };
-  for (const Case& c : {Case{0, "12", "AM"}, Case{12, "12", "PM"}, Case{23, "11", "PM"},
-                        Case{9, "09", "AM"}}) {
+  for (const Case& c :
+       {Case{0, "12", "AM"}, Case{12, "12", "PM"}, Case{23, "11", "PM"}, Case{9, "09", "AM"}}) {
     picker->SetTime(EncodeTime(c.hour, 0, 0, 0));
     EXPECT_EQ(picker->SegmentText(dsHour), c.text) << c.hour;
     EXPECT_EQ(picker->SegmentText(dsAmPm), c.designator) << c.hour;
@@ -163,7 +164,8 @@ class PickerPixelTest : public PickerTest {
   int Darkest(const QImage& image, const TRect& r) const {
     int darkest = 255;
     for (int y = r.Top; y < r.Bottom; ++y)
-      for (int x = r.Left; x < r.Right; ++x) darkest = std::min(darkest, Pixel(image, x, y).lightness());
+      for (int x = r.Left; x < r.Right; ++x)
+        darkest = std::min(darkest, Pixel(image, x, y).lightness());
     return darkest;
   }
   TRect SegmentRect(int segment) const {
@@ -260,8 +262,8 @@ TEST_F(PickerPixelTest, OnlyChangedSegmentsAreRepaintedByAValueChange) {
 
 TEST_F(PickerTest, FormattedHintShowsTheValueAndNothingWhenNull) {
   struct HintProbe : TTestPicker {
-    using TTestPicker::TTestPicker;
     using TTestPicker::HintShow;
+    using TTestPicker::TTestPicker;
   };
   HintProbe p;
   p.SetDate(Solar(1403, 1, 1));

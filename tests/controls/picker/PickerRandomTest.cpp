@@ -69,9 +69,10 @@ class PickerRandomTest : public PickerTest {
   std::string event;
 
   void RandomEvent(std::mt19937& random) {
-    static const char* const keys[] = {
-        "Up", "Down", "Left", "Right", "Home", "End", "PgUp", "PgDn", "C-Home", "C-End",
-        "C-PgUp", "C-PgDn", "Add", "Sub", "Del", "C-Space", "Mul", "S-Space", "C-C", "S-Up"};
+    static const char* const keys[] = {"Up",      "Down",   "Left",    "Right",  "Home",
+                                       "End",     "PgUp",   "PgDn",    "C-Home", "C-End",
+                                       "C-PgUp",  "C-PgDn", "Add",     "Sub",    "Del",
+                                       "C-Space", "Mul",    "S-Space", "C-C",    "S-Up"};
     const int kind = static_cast<int>(random() % 100);
     if (kind < 55) {
       const char32_t base = kind % 5 == 0 ? 0x06F0 : kind % 7 == 0 ? 0x0660 : U'0';

@@ -39,11 +39,11 @@ void PickerTest::FocusBack() {
 
 void PickerTest::Keys(const std::string& sequence) {
   static const std::map<std::string, Qt::Key> named = {
-      {"Up", Qt::Key_Up},       {"Down", Qt::Key_Down}, {"Left", Qt::Key_Left},
-      {"Right", Qt::Key_Right}, {"Home", Qt::Key_Home}, {"End", Qt::Key_End},
+      {"Up", Qt::Key_Up},       {"Down", Qt::Key_Down},     {"Left", Qt::Key_Left},
+      {"Right", Qt::Key_Right}, {"Home", Qt::Key_Home},     {"End", Qt::Key_End},
       {"PgUp", Qt::Key_PageUp}, {"PgDn", Qt::Key_PageDown}, {"Del", Qt::Key_Delete},
-      {"Space", Qt::Key_Space}, {"Mul", Qt::Key_Asterisk}, {"Add", Qt::Key_Plus},
-      {"Sub", Qt::Key_Minus},   {"C", Qt::Key_C},       {"V", Qt::Key_V},
+      {"Space", Qt::Key_Space}, {"Mul", Qt::Key_Asterisk},  {"Add", Qt::Key_Plus},
+      {"Sub", Qt::Key_Minus},   {"C", Qt::Key_C},           {"V", Qt::Key_V},
       {"X", Qt::Key_X}};
   std::istringstream tokens(sequence);
   std::string token;
@@ -71,8 +71,8 @@ void PickerTest::TypeChar(char32_t c) {
 
 bool PickerTest::Wheel(int notches, Qt::KeyboardModifiers modifiers) {
   const QPointF pos(picker->width() / 2, picker->height() / 2);
-  QWheelEvent event(pos, picker->mapToGlobal(pos), QPoint(), QPoint(0, 120 * notches),
-                    Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
+  QWheelEvent event(pos, picker->mapToGlobal(pos), QPoint(), QPoint(0, 120 * notches), Qt::NoButton,
+                    modifiers, Qt::NoScrollPhase, false);
   QApplication::sendEvent(picker, &event);
   return event.isAccepted();
 }

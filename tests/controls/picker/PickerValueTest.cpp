@@ -242,7 +242,11 @@ TEST_F(PickerClipboardTest, BadPastedTextChangesNothing) {
   picker->SetDate(Solar(1403, 1, 1));
   picker->SetUseCurrentDate(false);
   changes = 0;
-  const QString texts[] = {"", "not a date", "1403/13/01", "1404/01/01", "0/0/0",
+  const QString texts[] = {"",
+                           "not a date",
+                           "1403/13/01",
+                           "1404/01/01",
+                           "0/0/0",
                            QString(3'000'000, QChar('7')),
                            QString("1403/01/02").repeated(200'000)};
   for (const QString& text : texts) {

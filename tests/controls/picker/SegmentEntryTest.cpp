@@ -19,8 +19,8 @@ struct Parts {
 };
 
 TPickerState ToState(const Parts& p) {
-  return {p.Year, p.Month, p.Day, p.Hour, p.Minute, p.Second, p.MSec,
-          static_cast<Word>(p.Hour > 11 ? 1 : 0)};
+  return {p.Year,   p.Month,  p.Day,  p.Hour,
+          p.Minute, p.Second, p.MSec, static_cast<Word>(p.Hour > 11 ? 1 : 0)};
 }
 
 Parts ToParts(const TPickerState& s) {
@@ -84,6 +84,7 @@ struct DateDigitsCase {
 };
 
 TEST(SegmentEntryTest, DateDigitsCompleteOrWaitAndRefuseDaysTheMonthLacks) {
+  // clang-format off
   const DateDigitsCase cases[] = {
       // The last month of the solar year: 29 days, 30 in a leap year.
       {"SolarCommonEsfandRefusesThirty", false, amdYMD, false, {1402, 12, 20}, dsDay, "30",
@@ -138,6 +139,7 @@ TEST(SegmentEntryTest, DateDigitsCompleteOrWaitAndRefuseDaysTheMonthLacks) {
       {"NewYearShortensTheLeapDay", false, amdDMY, true, {1403, 12, 30}, dsYear, "1402",
        {1402, 12, 29}, dsYear, false, -1},
   };
+  // clang-format on
   for (const DateDigitsCase& c : cases) {
     SCOPED_TRACE(c.name);
     TSegmentEntryContext context = Context(c.gregorian);
@@ -166,6 +168,7 @@ struct YearDigitsCase {
 };
 
 TEST(SegmentEntryTest, TwoYearDigitsCompleteOnlyWithIntelliYearDigitsAndAYearNotTypedLast) {
+  // clang-format off
   const YearDigitsCase cases[] = {
       {"IntelliYmd", true, true, dtkDate, amdYMD, "13", 1413, true},
       {"IntelliDateTimeDayFirst", true, true, dtkDateTime, amdDMY, "13", 1413, true},
@@ -176,6 +179,7 @@ TEST(SegmentEntryTest, TwoYearDigitsCompleteOnlyWithIntelliYearDigitsAndAYearNot
       {"WithoutIntelliThreeDigits", false, true, dtkDate, amdYMD, "139", 139, false},
       {"IntelliOneDigitThenCommit", true, true, dtkDate, amdYMD, "7", 1407, false},
   };
+  // clang-format on
   for (const YearDigitsCase& c : cases) {
     SCOPED_TRACE(c.name);
     TSegmentEntryContext context = Context();
@@ -203,6 +207,7 @@ struct CenturyWindowCase {
 };
 
 TEST(SegmentEntryTest, ShortYearsLandInTheCenturyWindow) {
+  // clang-format off
   const CenturyWindowCase cases[] = {
       // Window [1354, 1453].
       {"SolarInTheLaterCentury", false, 1404, 50, 13, 1402, 1413},
@@ -225,6 +230,7 @@ TEST(SegmentEntryTest, ShortYearsLandInTheCenturyWindow) {
       {"SolarThreeDigits", false, 1404, 50, 999, 1402, 999},
       {"SolarFirstYear", false, 1404, 50, 100, 1402, 100},
   };
+  // clang-format on
   for (const CenturyWindowCase& c : cases) {
     SCOPED_TRACE(c.name);
     TSegmentEntryContext context = Context(c.gregorian);
@@ -254,6 +260,7 @@ struct TimeDigitsCase {
 };
 
 TEST(SegmentEntryTest, TimeDigitsFollowTheClock) {
+  // clang-format off
   const TimeDigitsCase cases[] = {
       {"TwoWaits", false, dsHour, 10, "2", 2, 20, dsHour, true},
       {"TwentyThree", false, dsHour, 10, "23", 23, 20, dsMinute, false},
@@ -280,6 +287,7 @@ TEST(SegmentEntryTest, TimeDigitsFollowTheClock) {
       {"AmFifteenRestartsWithFive", true, dsHour, 9, "15", 5, 20, dsMinute, false},
       {"PmNineteenRestartsWithNine", true, dsHour, 21, "19", 21, 20, dsMinute, false},
   };
+  // clang-format on
   for (const TimeDigitsCase& c : cases) {
     SCOPED_TRACE(c.name);
     TSegmentEntryContext context = Context();
@@ -326,12 +334,14 @@ struct AmPmCase {
 };
 
 TEST(SegmentEntryTest, AmPmStepsToggleTheHalfOfTheDayAndJumpsGoToItsEnds) {
+  // clang-format off
   const AmPmCase cases[] = {
       {"UpFromAm", false, +1, 9, 21},   {"DownFromAm", false, -1, 9, 21},
       {"UpFromPm", false, +1, 21, 9},   {"MidnightToNoon", false, +1, 0, 12},
       {"NoonToMidnight", false, -1, 12, 0}, {"Home", true, -1, 15, 0},
       {"End", true, +1, 3, 23},
   };
+  // clang-format on
   for (const AmPmCase& c : cases) {
     SCOPED_TRACE(c.name);
     TSegmentEntry entry(Context(), Idle({1402, 1, 1, c.hour, 20, 0}, dsAmPm));
@@ -378,6 +388,7 @@ TEST(SegmentEntryTest, CommittingOutsideALimitRestoresThePartsItGoverns) {
   const TSegmentEntryContext dateTimeLimit =
       with([&](TSegmentEntryContext& c) { c.MaxDateTime = maxDateTime; });
 
+  // clang-format off
   const LimitCase cases[] = {
       {"DateWithin", dateLimits, {1402, 12, 29, 7, 0, 0, 0}, {1402, 12, 29, 7, 0, 0, 0}, true},
       {"DateBelow", dateLimits, {1401, 12, 29, 7, 0, 0, 0}, {1402, 6, 15, 7, 0, 0, 0}, false},
@@ -396,6 +407,7 @@ TEST(SegmentEntryTest, CommittingOutsideALimitRestoresThePartsItGoverns) {
       {"UnencodableDate", dateLimits, {1402, 0, 0, 9, 0, 0, 0}, {1402, 6, 15, 9, 0, 0, 0},
        false},
   };
+  // clang-format on
   for (const LimitCase& c : cases) {
     SCOPED_TRACE(c.name);
     TSegmentEntryContext context = Context();
@@ -458,6 +470,7 @@ struct OrderCase {
 };
 
 TEST(SegmentEntryTest, TheTypingOrderFollowsKindAndDirection) {
+  // clang-format off
   const OrderCase cases[] = {
       {dtkDate, amdYMD, false, dsYear, dsMonth, true},
       {dtkDate, amdYMD, false, dsDay, dsDay, true},
@@ -477,9 +490,10 @@ TEST(SegmentEntryTest, TheTypingOrderFollowsKindAndDirection) {
       {dtkDateTime, amdDMY, false, dsSecond, dsSecond, false},
       {dtkDateTime, amdDMY, true, dsAmPm, dsAmPm, false},
   };
+  // clang-format on
   for (const OrderCase& c : cases) {
-    SCOPED_TRACE(::testing::Message() << "kind " << int(c.kind) << " direction "
-                                      << int(c.direction) << " from " << int(c.from));
+    SCOPED_TRACE(::testing::Message() << "kind " << int(c.kind) << " direction " << int(c.direction)
+                                      << " from " << int(c.from));
     TSegmentEntryContext context = Context();
     context.Kind = c.kind;
     context.AutoMoveDirection = c.direction;
