@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPointer>
 #include <QToolButton>
 #include <QWidget>
 #include <string>
@@ -133,9 +134,9 @@ class TUpDown : public QWidget {
   TDigitShape DigitShape() const { return FDigitShape; }
   void SetDigitShape(TDigitShape value);
   // The edit written to and watched for Up and Down (which it then no longer
-  // sees); null for none. It must outlive the association (set null before
-  // destroying it). The up-down is placed from the edit's geometry, just right
-  // of it and as tall, so the two share a parent.
+  // sees); null for none, and null again once the edit is destroyed. The
+  // up-down is placed from the edit's geometry, just right of it and as tall,
+  // so the two share a parent.
   QLineEdit* Associate() const { return FAssociate; }
   // Also places the up-down against the edit again.
   void SetAssociate(QLineEdit* edit);
@@ -148,7 +149,7 @@ class TUpDown : public QWidget {
 
   QToolButton* FUp;
   QToolButton* FDown;
-  QLineEdit* FAssociate = nullptr;
+  QPointer<QLineEdit> FAssociate;  // an edit destroyed first must not dangle
   int FMin = 0;
   int FMax = 100;
   int FPosition = 0;

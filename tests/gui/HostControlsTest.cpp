@@ -99,6 +99,17 @@ TEST(UpDownTest, StepsWithinItsRangeAndWritesPlainDigits) {
   EXPECT_EQ(upDown->Position(), 100);
 }
 
+TEST(UpDownTest, AnEditDestroyedFirstIsForgotten) {
+  QWidget parent;
+  auto* edit = new QLineEdit(&parent);
+  TUpDown upDown(&parent);
+  upDown.SetAssociate(edit);
+  delete edit;
+  EXPECT_EQ(upDown.Associate(), nullptr);
+  upDown.SetPosition(7);  // wrote into the freed edit before
+  EXPECT_EQ(upDown.Position(), 7);
+}
+
 TEST(PopupMenuTest, ItemsCarryCaptionTagAndClick) {
   TPopupMenu menu;
   QObject owner;
