@@ -202,6 +202,11 @@ void TUpDown::SetAssociate(QLineEdit* edit) {
   FAssociate = edit;
   if (!edit) return;
   edit->installEventFilter(this);
+  // Not a QPointer: the filter still sees events of the edit while it is
+  // being destroyed, when QPointer's cast to QLineEdit is no longer valid.
+  connect(edit, &QObject::destroyed, this, [this, edit] {
+    if (FAssociate == edit) FAssociate = nullptr;
+  });
   setGeometry(edit->x() + edit->width(), edit->y(), width(), edit->height());
   SetPosition(FPosition);
 }

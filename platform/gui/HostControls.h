@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPointer>
 #include <QToolButton>
 #include <QWidget>
 #include <string>
@@ -149,7 +148,7 @@ class TUpDown : public QWidget {
 
   QToolButton* FUp;
   QToolButton* FDown;
-  QPointer<QLineEdit> FAssociate;  // an edit destroyed first must not dangle
+  QLineEdit* FAssociate = nullptr;  // set null when the edit is destroyed first
   int FMin = 0;
   int FMax = 100;
   int FPosition = 0;
