@@ -136,13 +136,7 @@ void TCustomZarMonthCalendar::ToggleCells(int First, int Step, int Last) {
   InvalidateIndexes(FSelection->ToggleGroup(group));
   const int latest = std::bit_width(group) - 1;
   TMonthCalAccessible::NotifySelectionChanged(this);
-  Word col, row;
-  IndexToCell(static_cast<Word>(latest), col, row);
-  // Cleared, not restored, as in UpdateCalendar.
-  FUpdating = true;
-  const TScopeExit updated([this] { FUpdating = false; });
-  SetCol(col);
-  SetRow(row);
+  MoveCursor(FirstCellDate() + latest);
 }
 
 void TCustomZarMonthCalendar::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
